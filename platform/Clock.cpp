@@ -1,0 +1,9 @@
+#include "Clock.h"
+
+namespace soranika {
+
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}
+
+} // namespace soranika

@@ -1,0 +1,169 @@
+// The sixty-day cycle, the days lived, the age and the number format they are shown in.
+
+#include "Appraisal.h"
+#include "ReadingFormat.h"
+#include "TypeCycle.h"
+#include "TypeTable.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace soranika;
+using namespace Qt::StringLiterals;
+
+class TestTypeCycle : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typeIndex_data();
+    void typeIndex();
+    void typeAdvancesByOneEveryDay_data();
+    void typeAdvancesByOneEveryDay();
+    void daysLivedAndAge_data();
+    void daysLivedAndAge();
+    void ageInYears_data();
+    void ageInYears();
+    void groupedNumber_data();
+    void groupedNumber();
+    void appraisalOfAnEraEntry();
+    void appraisalOfARefusedEntryKeepsItsTexts();
+};
+
+void TestTypeCycle::typeIndex_data() {
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("1935-01-01") << QDate(1935, 1, 1) << 14 << u"ほのかなロマンの牛"_s;
+    QTest::newRow("1960-03-03") << QDate(1960, 3, 3) << 27 << u"金色の虎"_s;
+    QTest::newRow("1985-05-12") << QDate(1985, 5, 12) << 48 << u"磁気を帯びたイノシシ"_s;
+    QTest::newRow("1989-01-08") << QDate(1989, 1, 8) << 5 << u"山上に舞う龍"_s;
+    QTest::newRow("2000-01-01") << QDate(2000, 1, 1) << 55 << u"大平原の原生馬"_s;
+    QTest::newRow("9999-12-31") << QDate(9999, 12, 31) << 54 << u"大夢をむさぼる大蛇"_s;
+    QTest::newRow("1934-12-31, day 0") << QDate(1934, 12, 31) << 13 << u"自由な火ねずみ"_s;
+    QTest::newRow("1934-12-19") << QDate(1934, 12, 19) << 1 << u"超高感度のアンテナねずみ"_s;
+    QTest::newRow("1934-12-18") << QDate(1934, 12, 18) << 60 << u"弓を引くイノシシ"_s;
+    QTest::newRow("1934-12-17") << QDate(1934, 12, 17) << 59 << u"ロマンチックなボス犬"_s;
+    QTest::newRow("1934-12-16") << QDate(1934, 12, 16) << 58 << u"時を刻む不死鳥"_s;
+    QTest::newRow("1934-10-19, s = -60") << QDate(1934, 10, 19) << 60 << u"弓を引くイノシシ"_s;
+    QTest::newRow("1900-01-01") << QDate(1900, 1, 1) << 11 << u"嗅覚鋭い忠犬"_s;
+    QTest::newRow("0100-01-01") << QDate(100, 1, 1) << 55 << u"大平原の原生馬"_s;
+}
+
+void TestTypeCycle::typeIndex() {
+    QFETCH(QDate, birth);
+    QFETCH(int, type);
+    QFETCH(QString, title);
+    QCOMPARE(ComputeTypeIndex(birth), type);
+    QCOMPARE(TypeTable::Title(type).toString(), title);
+}
+
+void TestTypeCycle::typeAdvancesByOneEveryDay_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("around the base date") << QDate(1933, 1, 1) << QDate(1937, 1, 1);
+    QTest::newRow("first days") << QDate(100, 1, 1) << QDate(101, 3, 1);
+    QTest::newRow("last days") << QDate(9998, 11, 1) << QDate(9999, 12, 31);
+}
+
+void TestTypeCycle::typeAdvancesByOneEveryDay() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    int previous = ComputeTypeIndex(from);
+    for (QDate day = from.addDays(1); day <= to; day = day.addDays(1)) {
+        const int type = ComputeTypeIndex(day);
+        QVERIFY2(type >= 1 && type <= 60, qPrintable(day.toString(Qt::ISODate)));
+        QCOMPARE(type, previous % 60 + 1);
+        previous = type;
+    }
+}
+
+void TestTypeCycle::daysLivedAndAge_data() {
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<qint64>("days");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<qint64>("age");
+    QTest::newRow("1985-05-12") << QDate(1985, 5, 12) << qint64(5347) << u"5,347"_s << qint64(14);
+    QTest::newRow("1935-01-01") << QDate(1935, 1, 1) << qint64(23741) << u"23,741"_s << qint64(65);
+    QTest::newRow("born today") << QDate(2000, 1, 1) << qint64(0) << u"0"_s << qint64(0);
+    QTest::newRow("born tomorrow") << QDate(2000, 1, 2) << qint64(-1) << u"-1"_s << qint64(-1);
+    QTest::newRow("0100-01-01") << QDate(100, 1, 1) << qint64(693'960) << u"693,960"_s
+                                << qint64(1901);
+    QTest::newRow("9999-12-31") << QDate(9999, 12, 31) << qint64(-2'921'939) << u"-2,921,939"_s
+                                << qint64(-8006);
+}
+
+void TestTypeCycle::daysLivedAndAge() {
+    QFETCH(QDate, birth);
+    const QDate today(2000, 1, 1);
+    const qint64 days = ComputeDaysLived(birth, today);
+    QTEST(days, "days");
+    QTEST(FormatGroupedNumber(days), "shown");
+    QTEST(AgeInYears(days), "age");
+}
+
+void TestTypeCycle::ageInYears_data() {
+    QTest::addColumn<qint64>("days");
+    QTest::addColumn<qint64>("age");
+    QTest::newRow("0") << qint64(0) << qint64(0);
+    QTest::newRow("364") << qint64(364) << qint64(0);
+    QTest::newRow("365") << qint64(365) << qint64(1);
+    QTest::newRow("12345") << qint64(12345) << qint64(33);
+    QTest::newRow("-1") << qint64(-1) << qint64(-1);
+    QTest::newRow("-365") << qint64(-365) << qint64(-1);
+    QTest::newRow("-366") << qint64(-366) << qint64(-2);
+    QTest::newRow("-1234") << qint64(-1234) << qint64(-4);
+}
+
+void TestTypeCycle::ageInYears() {
+    QFETCH(qint64, days);
+    QTEST(AgeInYears(days), "age");
+}
+
+void TestTypeCycle::groupedNumber_data() {
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << qint64(0) << u"0"_s;
+    QTest::newRow("365") << qint64(365) << u"365"_s;
+    QTest::newRow("1000") << qint64(1000) << u"1,000"_s;
+    QTest::newRow("12345") << qint64(12345) << u"12,345"_s;
+    QTest::newRow("123456") << qint64(123456) << u"123,456"_s;
+    QTest::newRow("1234567") << qint64(1234567) << u"1,234,567"_s;
+    QTest::newRow("-7") << qint64(-7) << u"-7"_s;
+    QTest::newRow("-999") << qint64(-999) << u"-999"_s;
+    QTest::newRow("-1234") << qint64(-1234) << u"-1,234"_s;
+    QTest::newRow("-123456") << qint64(-123456) << u"-123,456"_s;
+    QTest::newRow("largest") << std::numeric_limits<qint64>::max()
+                             << u"9,223,372,036,854,775,807"_s;
+    QTest::newRow("lowest") << std::numeric_limits<qint64>::min()
+                            << u"-9,223,372,036,854,775,808"_s;
+}
+
+void TestTypeCycle::groupedNumber() {
+    QFETCH(qint64, value);
+    QTEST(FormatGroupedNumber(value), "text");
+}
+
+void TestTypeCycle::appraisalOfAnEraEntry() {
+    const Appraisal heisei = AppraiseBirthDate(u"平成", u"1", u"1", u"8", QDate(2000, 1, 1));
+    QVERIFY(heisei.accepted);
+    QCOMPARE(heisei.typeIndex, 5);
+    QCOMPARE(heisei.birthDate, QDate(1989, 1, 8));
+
+    const Appraisal showa = AppraiseBirthDate(u"昭和", u"60", u"5", u"12", QDate(2000, 1, 1));
+    QVERIFY(showa.accepted);
+    QCOMPARE(showa.texts.birthDateText, u"S60/5/12"_s);
+    QCOMPARE(showa.texts.maskedBirthDate, u"****/5/12"_s);
+    QCOMPARE(showa.typeIndex, 48);
+    QCOMPARE(showa.daysLived, qint64(5347));
+}
+
+void TestTypeCycle::appraisalOfARefusedEntryKeepsItsTexts() {
+    const Appraisal refused = AppraiseBirthDate(u"西暦", u"50", u"1", u"1", QDate(2000, 1, 1));
+    QVERIFY(!refused.accepted);
+    QCOMPARE(refused.texts.birthDateText, u"50/1/1"_s);
+    QCOMPARE(refused.texts.maskedBirthDate, u"****/1/1"_s);
+}
+
+QTEST_APPLESS_MAIN(TestTypeCycle)
+#include "tst_typecycle.moc"
