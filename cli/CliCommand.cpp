@@ -1,0 +1,134 @@
+#include "CliCommand.h"
+
+#include "Appraisal.h"
+#include "BatchAppraisal.h"
+#include "Clock.h"
+#include "ReadingReport.h"
+
+#include <QRegularExpression>
+
+#include <istream>
+#include <ostream>
+
+using namespace Qt::StringLiterals;
+
+namespace soranika {
+
+namespace {
+
+constexpr QStringView kUsage =
+    u"使い方:\n"
+    u"  soranika-cli [--today YYYY-MM-DD] [--] ERA YEAR MONTH DAY\n"
+    u"      生年月日を鑑定し、タイプ名・タイプ番号・生年月日・生まれてからの日数・年令・\n"
+    u"      性格の文章を表示します。ERA は元号（西暦・明治・大正・昭和・平成）で、\n"
+    u"      それ以外の文字列は西暦として扱います。YEAR・MONTH・DAY はそのまま使います。\n"
+    u"      例: soranika-cli 昭和 60 5 12\n"
+    u"      ただしくない日付は標準エラー出力にメッセージを出し、終了コード 1 で終わります。\n"
+    u"\n"
+    u"  soranika-cli --batch [--today YYYY-MM-DD]\n"
+    u"      標準入力からタブ区切りの行（元号・年・月・日）を読み、1 行ごとに\n"
+    u"      タブ区切りで次のどれかを出力します。\n"
+    u"        BirthDateText MaskedBirthDate TypeIndex DaysLived Age TypeTitle\n"
+    u"        BirthDateText MaskedBirthDate refused\n"
+    u"        error 理由（欄が 4 つでない行）\n"
+    u"      最後の行まで処理し、終了コードは 0 です。\n"
+    u"\n"
+    u"オプション:\n"
+    u"  --today YYYY-MM-DD  今日の日付を固定します（既定はこの計算機の日付）\n"
+    u"  --batch             一括鑑定モード\n"
+    u"  -h, --help          この説明を表示します\n"
+    u"  --                  これ以降はオプションとして読みません（年が \"-5\" のとき等）\n";
+
+void Write(std::ostream& stream, QStringView text) {
+    const QByteArray utf8 = text.toUtf8();
+    stream.write(utf8.constData(), utf8.size());
+}
+
+QDate ReadIsoDate(const QString& text) {
+    // Exactly YYYY-MM-DD with four-digit years; QDate rejects days that do not exist.
+    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!form.match(text).hasMatch())
+        return {};
+    return QDate::fromString(text, Qt::ISODate);
+}
+
+} // namespace
+
+CliRequest ParseCliArguments(const QStringList& arguments) {
+    CliRequest request;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        const bool looksLikeOption = !optionsEnded && arg.size() > 1 && arg.startsWith(u'-');
+        if (!looksLikeOption) {
+            request.entry.append(arg);
+            continue;
+        }
+        if (arg == u"--") {
+            optionsEnded = true;
+        } else if (arg == u"-h" || arg == u"--help") {
+            request.mode = CliRequest::Mode::Help;
+        } else if (arg == u"--batch") {
+            if (request.mode != CliRequest::Mode::Help)
+                request.mode = CliRequest::Mode::Batch;
+        } else if (arg == u"--today" || arg.startsWith(u"--today=")) {
+            QString value;
+            if (arg == u"--today") {
+                if (i + 1 >= arguments.size()) {
+                    request.error = QStringLiteral("--today needs a date YYYY-MM-DD");
+                    return request;
+                }
+                value = arguments[++i];
+            } else {
+                value = arg.mid(8);
+            }
+            request.today = ReadIsoDate(value);
+            if (!request.today.isValid()) {
+                request.error =
+                    QStringLiteral("--today: not a date of the form YYYY-MM-DD: ") + value;
+                return request;
+            }
+        } else {
+            request.error = QStringLiteral("unknown option: ") + arg;
+            return request;
+        }
+    }
+    if (request.mode == CliRequest::Mode::Batch && !request.entry.isEmpty())
+        request.error =
+            QStringLiteral("--batch reads its entries from standard input, not from arguments");
+    else if (request.mode == CliRequest::Mode::Single && request.entry.size() != 4)
+        request.error = QStringLiteral("expected ERA YEAR MONTH DAY (4 arguments), got ") +
+                        QString::number(request.entry.size());
+    return request;
+}
+
+int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err,
+           const Clock& clock) {
+    const CliRequest request = ParseCliArguments(arguments);
+    if (!request.error.isEmpty()) {
+        Write(err, u"soranika-cli: "_s + request.error +
+                       u"\n(soranika-cli --help で使い方を表示します)\n"_s);
+        return kExitUsage;
+    }
+    if (request.mode == CliRequest::Mode::Help) {
+        Write(out, kUsage);
+        return kExitOk;
+    }
+
+    const QDate today = request.today.isValid() ? request.today : clock.today();
+    if (request.mode == CliRequest::Mode::Batch) {
+        RunBatch(in, out, today);
+        return kExitOk;
+    }
+
+    const Appraisal appraisal = AppraiseBirthDate(request.entry[0], request.entry[1],
+                                                  request.entry[2], request.entry[3], today);
+    if (!appraisal.accepted) {
+        Write(err, RefusalMessage.toString() + u'\n');
+        return kExitRefused;
+    }
+    Write(out, ReadingReport(appraisal));
+    return kExitOk;
+}
+
+} // namespace soranika

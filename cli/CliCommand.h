@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+
+#include <iosfwd>
+
+namespace soranika {
+
+class Clock;
+
+// What the command line asks for.
+struct CliRequest {
+    enum class Mode { Single, Batch, Help };
+    Mode mode = Mode::Single;
+    QDate today;       // invalid unless --today was given
+    QStringList entry; // ERA YEAR MONTH DAY for Mode::Single
+    QString error;     // set when the command line cannot be used
+};
+
+// Reads the arguments (without the program name). Options come before the entry; "--" ends them,
+// so that a year such as "-5" can still be given.
+CliRequest ParseCliArguments(const QStringList& arguments);
+
+// Exit statuses of soranika-cli.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitOutputFailed = 3;
+
+// Runs soranika-cli: all output is UTF-8. Returns the exit status.
+int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err,
+           const Clock& clock);
+
+} // namespace soranika
