@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing ソラニカ need, and nothing
+# when they are all there already. Run as root, or as a user who may use sudo.
+set -euo pipefail
+
+packages=(
+    cmake g++ make                 # the build
+    qt6-base-dev                   # Qt 6 Core, Gui, Widgets, PrintSupport, Test
+    fonts-ipafont-gothic           # Japanese gothic faces in place of "ＭＳ Ｐゴシック"
+    qt6-translations-l10n          # Japanese texts on the standard dialogs' buttons
+    clang libclang-rt-14-dev       # the libFuzzer target
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

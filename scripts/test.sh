@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite: the normal build, the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run. The
+# sanitized suite runs last, so that its summary closes the output.
+#   scripts/test.sh                       (SORANIKA_FUZZ_SECONDS=30 by default)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+
+echo "== build (warnings are errors)"
+"$here/scripts/build.sh" "$here/build" -DSORANIKA_WERROR=ON
+echo "== tests"
+(cd "$here/build" && ctest --output-on-failure -j"$jobs")
+
+echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
+"$here/scripts/build.sh" "$here/build-asan" -DSORANIKA_SANITIZE=ON -DSORANIKA_WERROR=ON
+echo "== fuzzing"
+"$here/fuzz/run-fuzz.sh" "${SORANIKA_FUZZ_SECONDS:-30}"
+
+echo "== tests under the sanitizers"
+(cd "$here/build-asan" &&
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j"$jobs")
