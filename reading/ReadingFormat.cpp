@@ -27,4 +27,13 @@ QString FormatGroupedNumber(qint64 value) {
     return grouped;
 }
 
+QString GeneralDateTimeText(const QDateTime& moment) {
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    QString text = QString::asprintf("%04d/%02d/%02d", date.year(), date.month(), date.day());
+    if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)
+        text += QString::asprintf(" %d:%02d:%02d", time.hour(), time.minute(), time.second());
+    return text;
+}
+
 } // namespace soranika

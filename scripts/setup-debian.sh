@@ -9,6 +9,8 @@ packages=(
     fonts-ipafont-gothic           # Japanese gothic faces in place of "ＭＳ Ｐゴシック"
     qt6-translations-l10n          # Japanese texts on the standard dialogs' buttons
     clang libclang-rt-14-dev       # the libFuzzer target
+    xvfb xdotool                   # end-to-end tests of the real program in a private X server
+    imagemagick poppler-utils      # screenshots, and printed pages turned into pictures
 )
 
 missing=()

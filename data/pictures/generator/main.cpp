@@ -11,7 +11,9 @@
 #include "catalogue.h"
 #include "icons.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -71,6 +73,25 @@ int usage() {
     return 2;
 }
 
+// Writes an image as an XPM array named `name` that C++ code can include.
+bool writeXpmSource(const QImage& image, const QString& path, const char* name) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    // Through 32-bit ARGB, so that transparent pixels are written as "None".
+    if (!image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "XPM"))
+        return false;
+    QByteArray source = buffer.data();
+    const qsizetype open = source.indexOf("static char *");
+    const qsizetype bracket = source.indexOf("[]", open);
+    if (open < 0 || bracket < 0)
+        return false;
+    source.replace(open, bracket - open,
+                   QByteArray("static const char* const ") + QByteArray(name));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(source) == source.size();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +143,14 @@ int main(int argc, char** argv) {
     ok = writePng(renderIcon(128), icons.filePath(QStringLiteral("soranika-128.png"))) && ok;
     ok = writePng(renderIcon(256), icons.filePath(QStringLiteral("soranika-256.png"))) && ok;
     ok = writePng(renderHandCursor(), icons.filePath(QStringLiteral("hand-cursor.png"))) && ok;
+    // The window icon and the pointer again as XPM sources that the program compiles in: they
+    // load without an image decoder, which keeps the program's start-up short.
+    ok = writeXpmSource(renderSmallPaletteIcon(),
+                        icons.filePath(QStringLiteral("program_icon.xpm")), "program_icon_xpm") &&
+         ok;
+    ok = writeXpmSource(renderHandCursor(), icons.filePath(QStringLiteral("hand_cursor.xpm")),
+                        "hand_cursor_xpm") &&
+         ok;
     if (!sheetPath.isEmpty()) {
         ok = writePng(contactSheet(pictures), sheetPath) && ok;
     }

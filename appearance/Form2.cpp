@@ -1,0 +1,31 @@
+#include "Form2.h"
+
+#include "FormLayout.h"
+
+#include <QPlainTextEdit>
+
+#include <array>
+
+namespace soranika {
+
+namespace {
+
+// Eleven ideographic spaces put the title in the middle of the title bar.
+const QString kCaption = QStringLiteral("　　　　　　　　　　　＊＊　ソラニカの説明　＊＊");
+
+const std::array<ControlSpec, 1> kControls{{
+    {"Text1", ControlKind::TextArea, {120, 120, 7215, 5415}, {}, {10.5}},
+}};
+
+} // namespace
+
+Form2::Form2() {
+    setObjectName(QStringLiteral("Form2"));
+    SetUpFixedWindow(this, kCaption, false);
+    SetClientSize(this, 7470, 5730);
+    setFont(MakeFont({12}));
+    const auto controls = BuildControls(this, kControls);
+    Text1 = qobject_cast<QPlainTextEdit*>(controls.value(QStringLiteral("Text1")));
+}
+
+} // namespace soranika

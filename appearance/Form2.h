@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace soranika {
+
+// The explanation window: the help text "readme.txt" in one read-only text box.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    Form2();
+
+    QPlainTextEdit* Text1 = nullptr;
+};
+
+} // namespace soranika

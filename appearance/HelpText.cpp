@@ -1,0 +1,39 @@
+#include "HelpText.h"
+
+#include "Cp932.h"
+
+#include <QFile>
+
+namespace soranika {
+
+QString HelpTextFromBytes(const QByteArray& bytes) {
+    const QString text = DecodeCp932(bytes);
+    QString shown;
+    shown.reserve(text.size() + text.size() / 16 + 2);
+    qsizetype lineStart = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (text[i] != u'\r') {
+            ++i;
+            continue;
+        }
+        shown.append(QStringView(text).sliced(lineStart, i - lineStart)).append(u"\r\n");
+        i += (i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
+        lineStart = i;
+    }
+    if (lineStart < text.size())
+        shown.append(QStringView(text).sliced(lineStart)).append(u"\r\n");
+    return shown;
+}
+
+std::optional<QString> ReadHelpText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return HelpTextFromBytes(bytes);
+}
+
+} // namespace soranika

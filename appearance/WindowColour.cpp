@@ -1,0 +1,59 @@
+#include "WindowColour.h"
+
+#include "ColourDialog.h"
+#include "FormLayout.h"
+#include "ProgramSettings.h"
+
+#include <QWidget>
+
+namespace soranika {
+
+QColor ColourFromValue(quint32 bbggrr) {
+    return QColor(static_cast<int>(bbggrr & 0xFF), static_cast<int>((bbggrr >> 8) & 0xFF),
+                  static_cast<int>((bbggrr >> 16) & 0xFF));
+}
+
+quint32 ValueFromColour(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return static_cast<quint32>(rgb.red()) | static_cast<quint32>(rgb.green()) << 8 |
+           static_cast<quint32>(rgb.blue()) << 16;
+}
+
+std::optional<quint32> ParseColourText(const QString& text) {
+    if (text.isEmpty())
+        return std::nullopt;
+    quint64 value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > LargestColourValue)
+            return std::nullopt;
+    }
+    return static_cast<quint32>(value);
+}
+
+void WindowColours::apply(quint32 value) {
+    value_ = value;
+    const QColor colour = ColourFromValue(value);
+    for (QWidget* form : forms_()) {
+        if (form)
+            SetBackground(form, colour);
+    }
+}
+
+void ChangeWindowColour(WindowColours& colours, ColourDialog& dialog, SettingsStore& store,
+                        QWidget* dialogParent) {
+    const std::optional<QColor> chosen = dialog.chooseColour(dialogParent, colours.colour());
+    if (chosen && chosen->isValid())
+        colours.apply(ValueFromColour(*chosen));
+    // Stored also after a cancel, so that a first cancel leaves the default in the store.
+    ProgramSettings::Write(store, ProgramSettings::ColourKey, QString::number(colours.value()));
+}
+
+void RestoreDefaultColour(WindowColours& colours, SettingsStore& store) {
+    colours.apply(DefaultWindowColour);
+    ProgramSettings::Write(store, ProgramSettings::ColourKey, QString::number(DefaultWindowColour));
+}
+
+} // namespace soranika

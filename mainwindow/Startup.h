@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace soranika {
+
+class SettingsStore;
+
+// What the program shows at start from the three stored settings.
+struct StartupView {
+    QString dateLabel;  // "前回鑑定記録日時：" and the time of the last Record
+    QString countLabel; // "鑑定履歴:" and the number of readings recorded, then "件"
+    quint32 windowColour;
+};
+
+// Reads "Rireki", "Time" and "Color". Nothing stored (or "") shows a count of 0, no time and the
+// default colour. A count or time is shown as it is stored; a colour that is not a whole number
+// from 0 to 16777215 gives the default colour (and stays in the store until a colour command
+// replaces it).
+StartupView ReadStartupSettings(const SettingsStore& store);
+
+} // namespace soranika

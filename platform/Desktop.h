@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace soranika {
+
+// Starts the system's plain-text editor on a file of a folder, without waiting for it. Returns
+// false when no program could be started.
+class TextViewer {
+public:
+    virtual ~TextViewer() = default;
+    virtual bool openTextFile(const QString& folder, const QString& fileName) = 0;
+};
+
+// Hands a web address to the system's browser, without waiting; nothing is reported back.
+class AddressOpener {
+public:
+    virtual ~AddressOpener() = default;
+    virtual void openAddress(const QString& address) = 0;
+};
+
+// On Windows "notepad.exe <file>" in the folder; elsewhere the desktop's default application for
+// the file.
+class SystemTextViewer final : public TextViewer {
+public:
+    bool openTextFile(const QString& folder, const QString& fileName) override;
+};
+
+class SystemAddressOpener final : public AddressOpener {
+public:
+    void openAddress(const QString& address) override;
+};
+
+} // namespace soranika

@@ -1,0 +1,19 @@
+#include "Printing.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace soranika {
+
+std::unique_ptr<QPrinter> QtPrinting::choosePrinter(QWidget* parent) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    // One page is printed whatever the dialog says; page ranges would only confuse.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
+}
+
+} // namespace soranika

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace soranika {
+
+// The system's print dialog: the printer the user chose, ready to print on, or nothing when the
+// user cancelled.
+class Printing {
+public:
+    virtual ~Printing() = default;
+    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) = 0;
+};
+
+class QtPrinting final : public Printing {
+public:
+    std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) override;
+};
+
+} // namespace soranika

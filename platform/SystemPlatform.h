@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Clock.h"
+#include "ColourDialog.h"
+#include "Desktop.h"
+#include "MessageBoxes.h"
+#include "Platform.h"
+#include "Printing.h"
+#include "ProgramFolder.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+
+namespace soranika {
+
+// The real adaptors, as the program uses them.
+struct SystemPlatform {
+    SystemClock clock;
+    QtSettingsStore settings;
+    LockFileInstance instance;
+    ExecutableFolder folder;
+    QtMessageBoxes messages;
+    QtColourDialog colours;
+    QtPrinting printing;
+    SystemTextViewer textViewer;
+    SystemAddressOpener addresses;
+
+    Platform platform() {
+        return {clock,   settings, instance,   folder,   messages,
+                colours, printing, textViewer, addresses};
+    }
+};
+
+} // namespace soranika

@@ -1,0 +1,47 @@
+// The help file as the explanation window shows it.
+
+#include "HelpText.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace soranika;
+using namespace Qt::StringLiterals;
+
+class TestHelpText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineEnds_data();
+    void lineEnds();
+    void missingOrUnreadableFile();
+};
+
+void TestHelpText::lineEnds_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("no line end at the end") << "abc"_ba << u"abc\r\n"_s;
+    QTest::newRow("CR LF") << "a\r\nb\r\n"_ba << u"a\r\nb\r\n"_s;
+    QTest::newRow("bare CR") << "a\rb"_ba << u"a\r\nb\r\n"_s;
+    QTest::newRow("empty lines") << "a\r\r\n\r\n"_ba << u"a\r\n\r\n\r\n"_s;
+    QTest::newRow("line feeds only stay in one line") << "a\nb\n"_ba << u"a\nb\n\r\n"_s;
+    QTest::newRow("code page 932")
+        << "\x83\x5c\x83\x89\x83\x6a\x83\x4a\r\n"_ba << u"ソラニカ\r\n"_s;
+    QTest::newRow("a byte that is no character") << "a\xa0"_ba << u"a\uFFFD\r\n"_s;
+}
+
+void TestHelpText::lineEnds() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+    QCOMPARE(HelpTextFromBytes(file), shown);
+}
+
+void TestHelpText::missingOrUnreadableFile() {
+    QTemporaryDir folder;
+    QVERIFY(!ReadHelpText(folder.filePath(u"readme.txt"_s)));
+    QVERIFY(!ReadHelpText(folder.path())); // a folder
+}
+
+QTEST_APPLESS_MAIN(TestHelpText)
+#include "tst_helptext.moc"

@@ -1,0 +1,370 @@
+// The commands that take a reading further, driven through the main window: Record, Detail,
+// Print, the history menu, the explanation and about windows.
+
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "FormLayout.h"
+#include "HistoryEntry.h"
+#include "ProgramSettings.h"
+#include "StandIns.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace soranika;
+using namespace soranika::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kRecordFirst =
+    u" 生年月日を入力後、鑑定のボタンを押してから、記録ボタンを押して下さい。"_s;
+const QString kPrintFirst =
+    u" 生年月日を入力後、鑑定のボタンを押してから、印刷ボタンを押して下さい。"_s;
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void commandsNeedAReadingFirst_data();
+    void commandsNeedAReadingFirst();
+    void recordUpdatesTheStatusLabels();
+    void detailShowsTheReading();
+    void detailFollowsTheAgeSwitchAndTheLatestReading();
+    void detailWithoutPictureStillOpens();
+    void printCancelledDoesNothing();
+    void printMakesOnePage();
+    void printWithoutPictureOrPrinterSaysWhy();
+    void clearingTheHistoryResetsTheLabels();
+    void viewingTheHistory();
+    void helpReadsTheFileEachTime();
+    void helpWithoutFile();
+    void aboutWindowAndItsLink();
+
+private:
+    Form1& startWithReading();
+    QString programFile(const QString& name) const { return system_->folder.filePath(name); }
+    void providePicture(int type);
+
+    std::unique_ptr<StandInPlatform> system_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestCommands::initTestCase() {
+    InstallFontSubstitutions();
+}
+
+void TestCommands::init() {
+    system_ = std::make_unique<StandInPlatform>();
+    system_->printing.pdfPath = system_->folder.filePath(u"printed.pdf"_s);
+    platform_ = std::make_unique<Platform>(system_->platform());
+    form_ = std::make_unique<Form1>(*platform_);
+    QVERIFY(form_->Form_Load());
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void TestCommands::cleanup() {
+    form_.reset();
+    platform_.reset();
+    system_.reset();
+}
+
+void TestCommands::providePicture(int type) {
+    const QString name = u"Image(%1).tkb"_s.arg(type);
+    QVERIFY(QFile::copy(QStringLiteral(SORANIKA_PICTURE_DIR "/") + name, programFile(name)));
+}
+
+Form1& TestCommands::startWithReading() {
+    Form1& form = *form_;
+    form.Combo1[0]->setEditText(u"昭和"_s);
+    form.Text1[0]->setText(u"60"_s);
+    form.Combo1[1]->setCurrentIndex(4);
+    form.Combo1[2]->setCurrentIndex(11);
+    form.Text4->setText(u"山田花子"_s);
+    form.Text2->setText(u"長女"_s);
+    form.Command1_Click();
+    return form;
+}
+
+void TestCommands::commandsNeedAReadingFirst_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("afterClear");
+    QTest::newRow("record") << u"btnKioku"_s << kRecordFirst << false;
+    QTest::newRow("detail") << u"Command5"_s << kPrintFirst << false;
+    QTest::newRow("print") << u"Command4"_s << kPrintFirst << false;
+    QTest::newRow("record after clear") << u"btnKioku"_s << kRecordFirst << true;
+    QTest::newRow("detail after clear") << u"Command5"_s << kPrintFirst << true;
+    QTest::newRow("print after clear") << u"Command4"_s << kPrintFirst << true;
+}
+
+void TestCommands::commandsNeedAReadingFirst() {
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    QFETCH(bool, afterClear);
+    Form1& form = *form_;
+    if (afterClear) {
+        startWithReading();
+        form.Command3_Click();
+    }
+    auto* pressed = form.findChild<QPushButton*>(button);
+    QVERIFY(pressed);
+    pressed->setFocus();
+    QTest::mouseClick(pressed, Qt::LeftButton);
+
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(system_->messages.shown[0].text, message);
+    QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
+    QCOMPARE(system_->messages.shown[0].icon, Message::Icon::None);
+    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    QVERIFY(!QFile::exists(programFile(HistoryFileName)));
+    QCOMPARE(system_->printing.dialogs, 0);
+    QVERIFY(form.form3()->isHidden());
+    QVERIFY(form.form3()->Label9->caption().isEmpty());
+}
+
+void TestCommands::recordUpdatesTheStatusLabels() {
+    Form1& form = startWithReading();
+    form.Mnu_nen->trigger(); // the history keeps the full date all the same
+    form.btnKioku->setFocus();
+    QTest::mouseClick(form.btnKioku, Qt::LeftButton);
+    QCOMPARE(form.Label8->caption(), u"前回鑑定日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(form.Label9->caption(), u"鑑定履歴:1件"_s);
+    QCOMPARE(QApplication::focusWidget(), form.btnKioku);
+    const QStringList lines =
+        HistoryEntryLines(form.CurrentReading, u"山田花子"_s, u"長女"_s, u"2026/12/06 7:15:33"_s);
+    QFile file(programFile(HistoryFileName));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), EncodeHistoryEntry(lines));
+    QCOMPARE(lines[3], u"生年月日：S60/5/12"_s);
+
+    // The name as the box holds it at the moment of the Record.
+    form.Text4->setText(u"山田太郎"_s);
+    form.btnKioku_Click();
+    QCOMPARE(form.Label9->caption(), u"鑑定履歴:2件"_s);
+    file.seek(0);
+    QVERIFY(file.readAll().contains(EncodeHistoryEntry({u"氏　　名：山田太郎"_s})));
+}
+
+void TestCommands::detailShowsTheReading() {
+    providePicture(48);
+    Form1& form = startWithReading();
+    QTest::mouseClick(form.Command5, Qt::LeftButton);
+    Form3* detail = form.form3();
+    QVERIFY(detail->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(detail));
+    QCOMPARE(detail->Label12->caption(), u"山田花子"_s);
+    QCOMPARE(detail->Label13->caption(), u"S60/5/12"_s);
+    QCOMPARE(detail->Label14->caption(), u"15,183"_s);
+    QCOMPARE(detail->Label15->caption(), u"41"_s);
+    QCOMPARE(detail->Label9->caption(), u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(detail->Label5->caption(), u"2026/12/06 7:15:33"_s);
+    QCOMPARE(detail->Label1->caption(), form.CurrentReading.TypeText);
+    QVERIFY(!detail->Image2->pixmap().isNull());
+    QCOMPARE(detail->palette().color(QPalette::Window), QColor(255, 192, 192));
+    // The main window stays usable.
+    QVERIFY(form.isEnabled());
+    QVERIFY(!detail->isModal());
+}
+
+void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
+    Form1& form = startWithReading();
+    form.Mnu_nen->trigger();
+    form.Command5_Click();
+    Form3* detail = form.form3();
+    QCOMPARE(detail->Label13->caption(), u"****/5/12"_s);
+    QCOMPARE(detail->Label14->caption(), u"*****"_s);
+    QCOMPARE(detail->Label15->caption(), u"**"_s);
+    QCOMPARE(form.Label6->caption(), u"磁気を帯びたイノシシ"_s); // the main window shows it all
+
+    // A new reading, a later time and a changed colour: the next Detail shows them all.
+    form.Mnu_nen->trigger();
+    form.Combo1[0]->setEditText(u"平成"_s);
+    form.Text1[0]->setText(u"1"_s);
+    form.Combo1[1]->setCurrentIndex(0);
+    form.Combo1[2]->setCurrentIndex(7);
+    form.Command1_Click();
+    form.Text4->clear();
+    system_->clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)));
+    system_->colours.answers.push_back(QColor(Qt::darkCyan));
+    form.Mnu_iro_Click();
+    QCOMPARE(detail->palette().color(QPalette::Window), QColor(Qt::darkCyan)); // at once
+    form.Command5_Click();
+    QCOMPARE(form.form3(), detail);
+    QCOMPARE(detail->Label9->caption(), u"山上に舞う龍"_s);
+    QCOMPARE(detail->Label13->caption(), u"H1/1/8"_s);
+    QCOMPARE(detail->Label5->caption(), u"2026/12/06 9:00:00"_s);
+    QVERIFY(detail->Label12->caption().isEmpty());
+}
+
+void TestCommands::detailWithoutPictureStillOpens() {
+    providePicture(5);
+    Form1& form = *form_;
+    form.Combo1[0]->setEditText(u"平成"_s);
+    form.Text1[0]->setText(u"1"_s);
+    form.Combo1[1]->setCurrentIndex(0);
+    form.Combo1[2]->setCurrentIndex(7);
+    form.Command1_Click();
+    form.Command5_Click();
+    QVERIFY(!form.form3()->Image2->pixmap().isNull());
+
+    startWithReading(); // type 48, whose picture is not there
+    form.Command5_Click();
+    QVERIFY(form.form3()->isVisible());
+    QVERIFY(form.form3()->Image2->pixmap().isNull());
+    QCOMPARE(form.form3()->Label9->caption(), u"磁気を帯びたイノシシ"_s);
+    QVERIFY(system_->messages.shown.isEmpty());
+}
+
+void TestCommands::printCancelledDoesNothing() {
+    Form1& form = startWithReading();
+    system_->printing.cancel = true;
+    form.Command4->setFocus();
+    form.Command4_Click();
+    QCOMPARE(system_->printing.dialogs, 1);
+    QVERIFY(!QFile::exists(system_->printing.pdfPath));
+    QVERIFY(form.form3()->Label9->caption().isEmpty()); // not filled
+    QVERIFY(system_->messages.shown.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), form.Command4);
+}
+
+void TestCommands::printMakesOnePage() {
+    providePicture(48);
+    Form1& form = startWithReading();
+    form.Command5_Click(); // the detail window is open while printing
+    system_->clock.set(QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0)));
+    form.Command4->setFocus();
+    form.Command4_Click();
+    QVERIFY(system_->messages.shown.isEmpty());
+    QVERIFY(QFileInfo(system_->printing.pdfPath).size() > 1000);
+    QFile pdf(system_->printing.pdfPath);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
+    QVERIFY(form.form3()->isVisible());
+    QCOMPARE(form.form3()->Label5->caption(), u"2026/12/06 8:00:00"_s);
+    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+}
+
+void TestCommands::printWithoutPictureOrPrinterSaysWhy() {
+    Form1& form = startWithReading();
+    form.Command4_Click(); // no picture for type 48 beside the program
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QVERIFY(system_->messages.shown[0].text.contains(u"Image(48).tkb"_s));
+    QVERIFY(!QFile::exists(system_->printing.pdfPath));
+    QVERIFY(form.form3()->isHidden());
+
+    providePicture(48);
+    system_->printing.refuse = true;
+    form.Command4_Click();
+    QCOMPARE(system_->messages.shown.size(), 2);
+    QCOMPARE(system_->messages.shown[1].icon, Message::Icon::Warning);
+}
+
+void TestCommands::clearingTheHistoryResetsTheLabels() {
+    Form1& form = startWithReading();
+    form.btnKioku_Click();
+    system_->messages.answers = {MessageAnswer::Cancel};
+    form.Mnu_RirekiClea->trigger();
+    QCOMPARE(form.Label9->caption(), u"鑑定履歴:1件"_s);
+
+    form.Mnu_RirekiClea->trigger();
+    QCOMPARE(form.Label8->caption(), u"前回鑑定日時："_s);
+    QCOMPARE(form.Label9->caption(), u"鑑定履歴：0件"_s);
+    QCOMPARE(system_->settings.stored(ProgramSettings::RecordCountKey), QString());
+    QVERIFY(form.readingPresent()); // the reading is not touched
+}
+
+void TestCommands::viewingTheHistory() {
+    form_->Mnu_Rireki->trigger();
+    QCOMPARE(system_->textViewer.opened.size(), 1);
+    QVERIFY(system_->messages.shown.isEmpty());
+}
+
+void TestCommands::helpReadsTheFileEachTime() {
+    Form1& form = *form_;
+    const QString readme = programFile(u"readme.txt"_s);
+    // Shift-JIS "説明" CR LF, a lone LF inside a line, and a last line with no line end.
+    WriteFile(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast");
+    form.Mnu_setumei->trigger();
+    Form2* help = form.form2();
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->Text1->toPlainText().size(), help->Text1->document()->toPlainText().size());
+    QCOMPARE(help->Text1->toPlainText(), u"説明\nA\nB\nlast\n"_s); // as the box shows it
+    QCOMPARE(help->windowTitle(), QString(11, QChar(0x3000)) + u"＊＊　ソラニカの説明　＊＊"_s);
+
+    WriteFile(readme, "");
+    system_->colours.answers.push_back(QColor(Qt::yellow));
+    help->close();
+    form.Mnu_iro_Click();
+    form.Mnu_setumei->trigger();
+    QVERIFY(form.form2()->isVisible());
+    QVERIFY(form.form2()->Text1->toPlainText().isEmpty());
+    QCOMPARE(form.form2()->palette().color(QPalette::Window), QColor(Qt::yellow));
+}
+
+void TestCommands::helpWithoutFile() {
+    Form1& form = *form_;
+    WriteFile(programFile(u"readme.txt"_s), "first");
+    form.Mnu_setumei_Click();
+    QVERIFY(QFile::remove(programFile(u"readme.txt"_s)));
+    for (int i = 0; i < 2; ++i)
+        form.Mnu_setumei_Click();
+    QCOMPARE(system_->messages.shown.size(), 2);
+    QCOMPARE(system_->messages.shown[0].text, u"readme.txtがありません。"_s);
+    QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
+    QCOMPARE(form.form2()->Text1->toPlainText(), u"first\n"_s); // the open window keeps its text
+
+    QVERIFY(QDir(system_->folder.path()).mkdir(u"readme.txt"_s)); // a folder is no help file
+    form.Mnu_setumei_Click();
+    QCOMPARE(system_->messages.shown.size(), 3);
+}
+
+void TestCommands::aboutWindowAndItsLink() {
+    Form1& form = *form_;
+    form.mnu_ver->trigger();
+    Form4* about = form.form4();
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), u"ﾊﾞｰｼﾞｮﾝ"_s);
+    QCOMPARE(about->size(), QSize(350, 194));
+    QCOMPARE(about->Label1->caption(), u"ソラニカVer1.0"_s);
+    QCOMPARE(about->Label6->caption(), u"最 新 情 報"_s);
+    QCOMPARE(about->Label2[1]->caption(), u"2000.2.13～"_s);
+    QCOMPARE(about->Label5->toolTip(), u"作者のホームページです。"_s);
+    QCOMPARE(about->Label5->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(about->Label5->palette().color(QPalette::WindowText), QColor(Qt::blue));
+
+    QTest::mouseClick(about->Label6, Qt::LeftButton); // elsewhere: nothing
+    QVERIFY(system_->addresses.opened.isEmpty());
+    QTest::mouseClick(about->Label5, Qt::LeftButton);
+    QCOMPARE(system_->addresses.opened, QStringList{about->Label5->caption()});
+    QVERIFY(about->Label5->caption().startsWith(u"https://"_s));
+    QVERIFY(system_->messages.shown.isEmpty());
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"

@@ -1,0 +1,505 @@
+// The main window driven headless: its layout, tab order and menus, Appraise, Clear, the colour
+// commands, start-up from the settings store and shut-down.
+
+#include "BirthDate.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "FormLayout.h"
+#include "ProgramSettings.h"
+#include "StandIns.h"
+#include "TypeTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace soranika;
+using namespace soranika::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QColor Background(QWidget* form) {
+    return form->palette().color(QPalette::Window);
+}
+
+void Enter(Form1& form, const QString& era, const QString& year, const QString& month,
+           const QString& day) {
+    form.Combo1[0]->setEditText(era);
+    form.Text1[0]->setText(year);
+    form.Combo1[1]->setCurrentIndex(form.Combo1[1]->findText(month));
+    form.Combo1[2]->setCurrentIndex(form.Combo1[2]->findText(day));
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowAndControls_data();
+    void windowAndControls();
+    void fontsAndLists();
+    void tabOrderRunsFromEraToQuit();
+    void menus();
+    void appraiseShowsTheReading();
+    void refusalAfterAnAcceptedAppraisal();
+    void refusalAsTheFirstAppraisal();
+    void clearEmptiesTheEntryAndTheResult();
+    void colourCommands();
+    void colourReachesWindowsMadeAgain();
+    void startUpOnAFreshStore();
+    void startUpShowsTheStoredValues();
+    void startUpWithStoredTextsThatAreNotNumbers_data();
+    void startUpWithStoredTextsThatAreNotNumbers();
+    void secondCopyIsRefusedWithoutTouchingTheStore();
+    void closingTheMainWindowClosesTheOthers();
+
+private:
+    std::unique_ptr<StandInPlatform> system_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<Form1> form_;
+    Form1& startForm();
+};
+
+void TestForm1::initTestCase() {
+    InstallFontSubstitutions();
+}
+
+void TestForm1::init() {
+    system_ = std::make_unique<StandInPlatform>();
+    platform_ = std::make_unique<Platform>(system_->platform());
+}
+
+void TestForm1::cleanup() {
+    form_.reset();
+    platform_.reset();
+    system_.reset();
+}
+
+Form1& TestForm1::startForm() {
+    form_ = std::make_unique<Form1>(*platform_);
+    if (!form_->Form_Load())
+        qFatal("start-up refused");
+    form_->show();
+    form_->activateWindow();
+    if (!QTest::qWaitForWindowActive(form_.get()))
+        qWarning("the main window did not become active");
+    return *form_;
+}
+
+void TestForm1::windowAndControls_data() {
+    // Pixel rectangles are the twips of the layout divided by 15.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("era") << u"Combo1(0)"_s << QRect(8, 24, 57, 23)
+                         << u"西暦は100～9999年まで鑑定できます"_s;
+    QTest::newRow("year") << u"Text1(0)"_s << QRect(72, 24, 49, 24)
+                          << u"元号に対応した年を入力して下さい"_s;
+    QTest::newRow("month") << u"Combo1(1)"_s << QRect(144, 24, 41, 24) << u"月を入力して下さい"_s;
+    QTest::newRow("day") << u"Combo1(2)"_s << QRect(200, 24, 41, 23) << u"日を入力して下さい"_s;
+    QTest::newRow("name") << u"Text4"_s << QRect(272, 24, 169, 25) << u"お名前"_s;
+    QTest::newRow("memo")
+        << u"Text2"_s << QRect(48, 344, 153, 25)
+        << u"　続柄などを入力する欄です。使い方は自由です。ここに記載した内容は、ファイルに記憶する時に付加されます"_s;
+    QTest::newRow("appraise") << u"Command1"_s << QRect(448, 64, 81, 41)
+                              << u"生年月日を入力後鑑定ボタンを押して下さい"_s;
+    QTest::newRow("detail") << u"Command5"_s << QRect(448, 112, 81, 41)
+                            << u"おもしろ画像が添付されてます　印刷前にご覧下さい"_s;
+    QTest::newRow("record")
+        << u"btnKioku"_s << QRect(448, 160, 81, 41)
+        << u"SanRireki.txtへ鑑定内容を記録します。記憶の必要がある時は押してください。"_s;
+    QTest::newRow("print") << u"Command4"_s << QRect(448, 208, 81, 41) << u"印刷"_s;
+    QTest::newRow("clear") << u"Command3"_s << QRect(448, 256, 81, 41) << u"クリア"_s;
+    QTest::newRow("quit") << u"Command2"_s << QRect(448, 304, 81, 41) << u"終了"_s;
+    QTest::newRow("prose") << u"Label2"_s << QRect(16, 80, 425, 257) << QString();
+    QTest::newRow("last record") << u"Label8"_s << QRect(200, 352, 244, 15)
+                                 << u"前回「記録」ボタンを押した鑑定履歴日時のことです"_s;
+    QTest::newRow("record count") << u"Label9"_s << QRect(432, 352, 92, 23)
+                                  << u"前回｢記録」ボタンを押した鑑定履歴件数のことです"_s;
+    QTest::newRow("picture") << u"Image1"_s << QRect(464, 8, 57, 49) << QString();
+}
+
+void TestForm1::windowAndControls() {
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QFETCH(QString, tooltip);
+    Form1& form = startForm();
+    QCOMPARE(form.windowTitle(), u"ソラニカVer1.0"_s);
+    QCOMPARE(form.centralWidget()->size(), QSize(535, 375));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    auto* control = form.centralWidget()->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), pixels);
+    QCOMPARE(control->toolTip(), tooltip);
+}
+
+void TestForm1::fontsAndLists() {
+    Form1& form = startForm();
+    QCOMPARE(QFontInfo(form.Label4->font()).family(), u"IPAPGothic"_s);
+    QVERIFY(form.Command1->font().bold() && form.Command1->font().italic());
+    QCOMPARE(form.Command1->font().pixelSize(), 21); // 15.75 pt
+    QCOMPARE(form.Command3->font().pixelSize(), 19); // 14.25 pt
+    QCOMPARE(form.Label2->font().pixelSize(), 12);   // 9 pt
+    QVERIFY(form.Label8->font().italic() && !form.Label8->font().bold());
+
+    QCOMPARE(form.Combo1[0]->currentText(), u"西暦"_s);
+    QVERIFY(form.Combo1[0]->isEditable());
+    QCOMPARE(form.Combo1[0]->count(), 5);
+    QCOMPARE(form.Combo1[0]->itemText(4), u"平成"_s);
+    QVERIFY(!form.Combo1[1]->isEditable() && !form.Combo1[2]->isEditable());
+    QCOMPARE(form.Combo1[1]->currentIndex(), -1);
+    QCOMPARE(form.Combo1[1]->currentText(), QString());
+    QCOMPARE(form.Combo1[1]->count(), 12);
+    QCOMPARE(form.Combo1[2]->count(), 31);
+    QCOMPARE(form.Combo1[2]->itemText(0), u"1"_s);
+    QCOMPARE(form.Combo1[2]->itemText(30), u"31"_s);
+
+    for (QPushButton* button : {form.Command1, form.Command2, form.Command3, form.Command4,
+                                form.Command5, form.btnKioku}) {
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+        QCOMPARE(button->cursor().shape(), Qt::BitmapCursor);
+    }
+    QVERIFY(form.Label2->autoFillBackground());
+    QCOMPARE(form.Label2->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(!form.Label4->autoFillBackground());
+    QCOMPARE(form.Label3[0]->caption(), u"年"_s);
+    QVERIFY(form.Label3[0]->width() > 0);
+}
+
+void TestForm1::tabOrderRunsFromEraToQuit() {
+    Form1& form = startForm();
+    const QList<QWidget*> expected{form.Combo1[0], form.Text1[0], form.Combo1[1], form.Combo1[2],
+                                   form.Text4,     form.Text2,    form.Command1,  form.Command5,
+                                   form.btnKioku,  form.Command4, form.Command3,  form.Command2};
+    QTRY_COMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected[i]);
+    }
+}
+
+void TestForm1::menus() {
+    Form1& form = startForm();
+    const QList<QAction*> menus = form.menuBar()->actions();
+    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus[0]->text(), u"ﾌｧｲﾙ(&F)"_s);
+    QCOMPARE(menus[1]->text(), u"ｵﾌﾟｼｮﾝ(&O)"_s);
+    QCOMPARE(menus[2]->text(), u"ヘルプ(&H)"_s);
+    const auto captions = [](QMenu* menu) {
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            const bool plain = action->shortcut().isEmpty() && action->isEnabled() &&
+                               action->isVisible() && !action->isChecked();
+            texts.append(plain ? action->text() : u"(not plain) "_s + action->text());
+        }
+        return texts;
+    };
+    QCOMPARE(captions(form.Mnufile), (QStringList{u"履歴表示"_s, u"履歴クリア"_s}));
+    QCOMPARE(captions(form.Mnu_Option),
+             (QStringList{u"フォーム色を変更"_s, u"フォーム色を元に戻す"_s, u"年令非表示"_s}));
+    QCOMPARE(captions(form.Mnu_help), (QStringList{u"説明"_s, u"ﾊﾞｰｼﾞｮﾝ"_s}));
+
+    // The age switch starts off; two clicks leave it as it was.
+    QVERIFY(!form.ageHidden());
+    form.Mnu_nen->trigger();
+    QVERIFY(form.ageHidden());
+    form.Mnu_nen->trigger();
+    QVERIFY(!form.ageHidden());
+    QCOMPARE(system_->settings.writes, 0);
+}
+
+void TestForm1::appraiseShowsTheReading() {
+    Form1& form = startForm();
+    Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+    form.Command1->setFocus();
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QVERIFY(system_->messages.shown.isEmpty());
+    QCOMPARE(form.Label6->caption(), u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(form.Label2->caption(), u"\r\r"_s + TypeTable::Prose(48).toString() + u"\r\r"_s);
+    QVERIFY(form.readingPresent());
+    const Reading& reading = form.CurrentReading;
+    QCOMPARE(reading.BirthDateText, u"S60/5/12"_s);
+    QCOMPARE(reading.MaskedBirthDate, u"****/5/12"_s);
+    QCOMPARE(reading.TypeIndex, 48);
+    QCOMPARE(reading.TypeTitle, u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(reading.DaysLived, QDate(1985, 5, 12).daysTo(QDate(2026, 12, 6)));
+    QCOMPARE(reading.TypeText, TypeTable::TypeText(48));
+
+    // The title stands centred on x = 3487 twips, at the top of the prose box, in front of it.
+    const QRect title = form.Label6->geometry();
+    QVERIFY2(qAbs(title.center().x() - 232) <= 1, qPrintable(QString::number(title.center().x())));
+    QCOMPARE(title.top(), 88);
+    QVERIFY(title.width() > 100);
+    const QObjectList& siblings = form.centralWidget()->children();
+    QVERIFY(siblings.indexOf(form.Label6) > siblings.indexOf(form.Label2));
+    // The entry stays as it was and the focus stays on the button.
+    QCOMPARE(form.Text1[0]->text(), u"60"_s);
+    QCOMPARE(QApplication::focusWidget(), form.Command1);
+
+    Enter(form, u"平成"_s, u"1"_s, u"1"_s, u"8"_s);
+    form.Command1_Click();
+    QCOMPARE(form.Label6->caption(), u"山上に舞う龍"_s);
+    QCOMPARE(form.CurrentReading.TypeIndex, 5);
+}
+
+void TestForm1::refusalAfterAnAcceptedAppraisal() {
+    Form1& form = startForm();
+    Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+    form.Command1_Click();
+    const Reading before = form.CurrentReading;
+    const QString prose = form.Label2->caption();
+
+    Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
+    form.Command1->setFocus();
+    form.Command1_Click();
+
+    QCOMPARE(system_->messages.shown.size(), 1);
+    const Message& message = system_->messages.shown.first();
+    QCOMPARE(message.text, RefusalMessage.toString());
+    QCOMPARE(message.title, u"ソラニカVer1.0"_s);
+    QCOMPARE(message.buttons, Message::Buttons::Ok);
+    QCOMPARE(message.icon, Message::Icon::None);
+    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+
+    QCOMPARE(form.Label2->caption(), prose);
+    QCOMPARE(form.Label6->caption(), u"磁気を帯びたイノシシ"_s);
+    const Reading& after = form.CurrentReading;
+    QCOMPARE(after.BirthDateText, u"50/1/1"_s);
+    QCOMPARE(after.MaskedBirthDate, u"****/1/1"_s);
+    QCOMPARE(after.TypeIndex, before.TypeIndex);
+    QCOMPARE(after.DaysLived, before.DaysLived);
+    QCOMPARE(after.TypeTitle, before.TypeTitle);
+    QCOMPARE(after.TypeText, before.TypeText);
+    QCOMPARE(form.Text1[0]->text(), u"50"_s); // no box is cleared
+}
+
+void TestForm1::refusalAsTheFirstAppraisal() {
+    Form1& form = startForm();
+    Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
+    form.Command1_Click();
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QVERIFY(!form.readingPresent());
+    QVERIFY(form.Label6->caption().isEmpty());
+    QCOMPARE(form.CurrentReading.TypeIndex, 0);
+
+    // A future date is accepted, with negative days.
+    Enter(form, u"西暦"_s, u"2030"_s, u"1"_s, u"1"_s);
+    form.Command1_Click();
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QVERIFY(form.readingPresent());
+    QVERIFY(form.CurrentReading.DaysLived < 0);
+}
+
+void TestForm1::clearEmptiesTheEntryAndTheResult() {
+    Form1& form = startForm();
+    Enter(form, u"いつか"_s, u"1985"_s, u"5"_s, u"12"_s);
+    form.Text4->setText(u"山田花子"_s);
+    form.Text2->setText(u"姉"_s);
+    form.Command1_Click();
+    form.Mnu_nen->trigger();
+    form.Label8->setCaption(u"前回鑑定日時：x"_s);
+    const Reading kept = form.CurrentReading;
+
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
+
+    QCOMPARE(form.Combo1[0]->currentText(), u"西暦"_s);
+    QCOMPARE(form.Combo1[0]->count(), 5);
+    QVERIFY(form.Text1[0]->text().isEmpty());
+    QCOMPARE(form.Combo1[1]->currentIndex(), -1);
+    QCOMPARE(form.Combo1[1]->currentText(), QString());
+    QCOMPARE(form.Combo1[2]->currentIndex(), -1);
+    QCOMPARE(form.Combo1[1]->count(), 12);
+    QVERIFY(form.Text4->text().isEmpty());
+    QVERIFY(form.Text2->text().isEmpty());
+    QVERIFY(form.Label2->caption().isEmpty());
+    QVERIFY(form.Label6->caption().isEmpty());
+    QVERIFY(!form.readingPresent());
+    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    // What Clear leaves alone.
+    QCOMPARE(form.CurrentReading.BirthDateText, kept.BirthDateText);
+    QCOMPARE(form.CurrentReading.TypeIndex, kept.TypeIndex);
+    QVERIFY(form.ageHidden());
+    QCOMPARE(form.Label8->caption(), u"前回鑑定日時：x"_s);
+}
+
+void TestForm1::colourCommands() {
+    Form1& form = startForm();
+    auto& dialog = system_->colours;
+    auto& store = system_->settings;
+    const auto allWindowsAre = [&](const QColor& colour) {
+        for (QWidget* window : form.colouredForms()) {
+            if (Background(window) != colour)
+                return false;
+        }
+        return true;
+    };
+    const QColor pink(255, 192, 192);
+    QVERIFY(allWindowsAre(pink));
+
+    // Cancel on a first run: nothing changes, the default is stored.
+    form.Mnu_iro_Click();
+    QCOMPARE(dialog.openedOn.last(), pink);
+    QCOMPARE(store.stored(ProgramSettings::ColourKey), u"12632319"_s);
+    QVERIFY(allWindowsAre(pink));
+
+    // A chosen colour reaches all four windows and is stored as 00BBGGRR in decimal.
+    dialog.answers.push_back(QColor(0x12, 0x34, 0x56));
+    form.Mnu_iro_Click();
+    QVERIFY(allWindowsAre(QColor(0x12, 0x34, 0x56)));
+    QCOMPARE(form.WindowColour.value(), 0x563412u);
+    QCOMPARE(store.stored(ProgramSettings::ColourKey), QString::number(0x563412));
+    // The prose box stays white.
+    QCOMPARE(form.Label2->palette().color(QPalette::Window), QColor(Qt::white));
+
+    // A later cancel opens on the colour in use and stores it again.
+    form.Mnu_iro_Click();
+    QCOMPARE(dialog.openedOn.last(), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(store.stored(ProgramSettings::ColourKey), QString::number(0x563412));
+
+    dialog.answers.push_back(QColor(Qt::black));
+    form.Mnu_iro_Click();
+    QCOMPARE(store.stored(ProgramSettings::ColourKey), u"0"_s);
+    QVERIFY(allWindowsAre(Qt::black));
+
+    dialog.answers.push_back(QColor(Qt::white));
+    form.Mnu_iro_Click();
+    QCOMPARE(store.stored(ProgramSettings::ColourKey), u"16777215"_s);
+
+    form.Mnu_ColorMoto_Click();
+    QVERIFY(allWindowsAre(pink));
+    QCOMPARE(store.stored(ProgramSettings::ColourKey), u"12632319"_s);
+    QCOMPARE(dialog.openedOn.size(), 5);
+
+    // A store that cannot be written changes nothing the user sees.
+    store.failWrites = true;
+    dialog.answers.push_back(QColor(Qt::red));
+    form.Mnu_iro_Click();
+    QVERIFY(allWindowsAre(Qt::red));
+}
+
+void TestForm1::colourReachesWindowsMadeAgain() {
+    Form1& form = startForm();
+    QPointer<Form3> detail = form.form3();
+    detail->show();
+    QVERIFY(detail->close());
+    QTRY_VERIFY(detail.isNull());
+    system_->colours.answers.push_back(QColor(Qt::darkGreen));
+    form.Mnu_iro_Click();
+    QCOMPARE(Background(form.form3()), QColor(Qt::darkGreen));
+    QVERIFY(form.form3()->isHidden());
+}
+
+void TestForm1::startUpOnAFreshStore() {
+    Form1& form = startForm();
+    QCOMPARE(form.Label8->caption(), u"前回鑑定記録日時："_s);
+    QCOMPARE(form.Label9->caption(), u"鑑定履歴:0件"_s);
+    QCOMPARE(form.WindowColour.value(), 12632319u);
+    QCOMPARE(Background(form.centralWidget()), QColor(255, 192, 192));
+    QCOMPARE(system_->folder.madeWorking, 1);
+    QCOMPARE(system_->settings.writes, 0);
+    QVERIFY(form.Label2->caption().isEmpty() && form.Label6->caption().isEmpty());
+    // The secondary windows exist from start-up, hidden, in the window colour.
+    for (QWidget* window :
+         {static_cast<QWidget*>(form.form2()), static_cast<QWidget*>(form.form3()),
+          static_cast<QWidget*>(form.form4())}) {
+        QVERIFY(window->isHidden());
+        QCOMPARE(Background(window), QColor(255, 192, 192));
+    }
+}
+
+void TestForm1::startUpShowsTheStoredValues() {
+    auto& store = system_->settings;
+    store.store(ProgramSettings::RecordCountKey, u"7"_s);
+    store.store(ProgramSettings::RecordTimeKey, u"2026/12/06 7:15:33"_s);
+    store.store(ProgramSettings::ColourKey, u"0"_s);
+    Form1& form = startForm();
+    QCOMPARE(form.Label9->caption(), u"鑑定履歴:7件"_s);
+    QCOMPARE(form.Label8->caption(), u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(form.WindowColour.value(), 0u);
+    QCOMPARE(Background(form.form4()), QColor(Qt::black));
+    QVERIFY(!form.ageHidden());
+
+    // After a history clear both texts are stored empty and read like nothing stored.
+    form_.reset();
+    store.store(ProgramSettings::RecordCountKey, QString());
+    store.store(ProgramSettings::RecordTimeKey, QString());
+    store.store(ProgramSettings::ColourKey, QString());
+    Form1& again = startForm();
+    QCOMPARE(again.Label9->caption(), u"鑑定履歴:0件"_s);
+    QCOMPARE(again.Label8->caption(), u"前回鑑定記録日時："_s);
+    QCOMPARE(again.WindowColour.value(), 12632319u);
+}
+
+void TestForm1::startUpWithStoredTextsThatAreNotNumbers_data() {
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<quint32>("used");
+    QTest::newRow("letters") << u"pink"_s << 12632319u;
+    QTest::newRow("negative") << u"-1"_s << 12632319u;
+    QTest::newRow("too large") << u"16777216"_s << 12632319u;
+    QTest::newRow("fraction") << u"255.5"_s << 12632319u;
+    QTest::newRow("blank before") << u" 255"_s << 12632319u;
+    QTest::newRow("white") << u"16777215"_s << 16777215u;
+    QTest::newRow("leading zeros") << u"00255"_s << 255u;
+}
+
+void TestForm1::startUpWithStoredTextsThatAreNotNumbers() {
+    QFETCH(QString, colour);
+    QFETCH(quint32, used);
+    system_->settings.store(ProgramSettings::ColourKey, colour);
+    system_->settings.store(ProgramSettings::RecordCountKey, u"abc"_s);
+    Form1& form = startForm();
+    QCOMPARE(form.WindowColour.value(), used);
+    QCOMPARE(form.Label9->caption(), u"鑑定履歴:abc件"_s);
+    // The stored text stays until a colour command replaces it.
+    QCOMPARE(system_->settings.stored(ProgramSettings::ColourKey), colour);
+}
+
+void TestForm1::secondCopyIsRefusedWithoutTouchingTheStore() {
+    system_->instance.alone = false;
+    Form1 form(*platform_);
+    QVERIFY(!form.Form_Load());
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(system_->messages.shown[0].text, u"既に起動されています"_s);
+    QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
+    QCOMPARE(system_->messages.shown[0].buttons, Message::Buttons::Ok);
+    QCOMPARE(system_->messages.shown[0].icon, Message::Icon::None);
+    QCOMPARE(system_->settings.reads, 0);
+    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(system_->folder.madeWorking, 0);
+    QVERIFY(!form.isVisible());
+}
+
+void TestForm1::closingTheMainWindowClosesTheOthers() {
+    Form1& form = startForm();
+    QPointer<Form2> help = form.form2();
+    QPointer<Form3> detail = form.form3();
+    QPointer<Form4> about = form.form4();
+    help->show();
+    detail->show();
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+    QTRY_VERIFY(help.isNull() || !help->isVisible());
+    QTRY_VERIFY(detail.isNull() || !detail->isVisible());
+    QTRY_VERIFY(about.isNull() || !about->isVisible());
+    QCOMPARE(system_->settings.writes, 0);
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

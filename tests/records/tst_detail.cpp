@@ -1,0 +1,255 @@
+// The detail window: what it shows of a reading, masked or not, its picture, and the printed
+// page.
+
+#include "DetailPage.h"
+#include "Form3.h"
+#include "FormLayout.h"
+#include "PrintPage.h"
+#include "TypeTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace soranika;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Reading ShowaReading() {
+    Reading reading;
+    reading.TypeText = TypeTable::TypeText(48);
+    reading.BirthDateText = u"S60/5/12"_s;
+    reading.MaskedBirthDate = u"****/5/12"_s;
+    reading.DaysLived = 12345;
+    reading.TypeIndex = 48;
+    reading.TypeTitle = TypeTable::Title(48).toString();
+    return reading;
+}
+
+const QDateTime kShownAt(QDate(2026, 12, 6), QTime(7, 15, 33));
+
+QString PictureSource(int type) {
+    return QStringLiteral(SORANIKA_PICTURE_DIR "/") + TypePictureFileName(type);
+}
+
+// Runs a poppler tool; empty when it is not installed.
+QString Poppler(const QString& tool, const QStringList& arguments) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return {};
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestDetail : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void pageShowsTheReading();
+    void pageMasksTheAgeWhenHidden();
+    void layoutOfTheWindow();
+    void fillingSetsLabelsColourAndPicture();
+    void missingPictureLeavesAnEmptyBox();
+    void picturesLoadByContent();
+    void everyProseFitsItsBox();
+    void printedPageIsOneVectorPageAtItsOwnSize();
+    void printerThatRefusesIsReported();
+};
+
+void TestDetail::initTestCase() {
+    InstallFontSubstitutions();
+}
+
+void TestDetail::pageShowsTheReading() {
+    const DetailPage page = MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt);
+    QCOMPARE(page.birthDate, u"S60/5/12"_s);
+    QCOMPARE(page.days, u"12,345"_s);
+    QCOMPARE(page.age, u"33"_s);
+    QCOMPARE(page.name, u"山田花子"_s);
+    QCOMPARE(page.shownAt, u"2026/12/06 7:15:33"_s);
+    QCOMPARE(page.title, u"磁気を帯びたイノシシ"_s);
+    QVERIFY(page.prose.startsWith(u"\r\r\u3000"_s));
+}
+
+void TestDetail::pageMasksTheAgeWhenHidden() {
+    Reading future = ShowaReading();
+    future.DaysLived = -1234;
+    const DetailPage shown = MakeDetailPage(future, {}, false, kShownAt);
+    QCOMPARE(shown.days, u"-1,234"_s);
+    QCOMPARE(shown.age, u"-4"_s);
+    const DetailPage hidden = MakeDetailPage(future, {}, true, kShownAt);
+    QCOMPARE(hidden.birthDate, u"****/5/12"_s);
+    QCOMPARE(hidden.days, u"*****"_s);
+    QCOMPARE(hidden.age, u"**"_s);
+    QCOMPARE(hidden.title, future.TypeTitle); // the rest is shown as it is
+}
+
+void TestDetail::layoutOfTheWindow() {
+    Form3 window;
+    QCOMPARE(window.windowTitle(), u"詳細表示"_s);
+    QCOMPARE(window.size(), QSize(594, 525));
+    QCOMPARE(window.Image2->geometry(), QRect(136, 104, 329, 177));
+    QVERIFY(window.Image2->hasScaledContents());
+    QCOMPARE(window.Image2->toolTip(), u"この画像はあなたの性格をイメージしたものです。"_s);
+    QCOMPARE(window.Label1->geometry(), QRect(16, 288, 561, 209));
+    QCOMPARE(window.Label1->toolTip(), u"あなたの性格を文章表現したものです。"_s);
+    QCOMPARE(window.Label3->caption(), u"ソラニカVer1．0"_s);
+    QCOMPARE(window.Label8->caption(), u"＜あなたが生まれてから今日で"_s);
+    QVERIFY(window.Label14->alignment() & Qt::AlignRight);
+    QVERIFY(window.Label9->font().underline());
+    // The bottom row reaches below the client area, which cuts it off.
+    QCOMPARE(window.Label5->geometry().bottom(), 528);
+    QVERIFY(!window.Image3->pixmap().isNull());
+}
+
+void TestDetail::fillingSetsLabelsColourAndPicture() {
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(PictureSource(48), folder.filePath(TypePictureFileName(48))));
+    Form3 window;
+    const DetailPage page = MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt);
+    QVERIFY(!FillDetailWindow(window, page, QColor(10, 20, 30), folder.path()));
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(10, 20, 30));
+    QCOMPARE(window.Label1->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(window.Label1->caption(), TypeTable::TypeText(48));
+    QVERIFY(window.Label1->text().startsWith(u"\n\n\u3000"_s));
+    QCOMPARE(window.Label12->caption(), u"山田花子"_s);
+    QCOMPARE(window.Label13->caption(), u"S60/5/12"_s);
+    QCOMPARE(window.Label14->caption(), u"12,345"_s);
+    QCOMPARE(window.Label15->caption(), u"33"_s);
+    QCOMPARE(window.Label5->caption(), u"2026/12/06 7:15:33"_s);
+    QCOMPARE(window.Label9->caption(), u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(window.Image2->pixmap().size(), QSize(658, 354));
+    QVERIFY(window.isHidden());
+}
+
+void TestDetail::missingPictureLeavesAnEmptyBox() {
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(PictureSource(7), folder.filePath(TypePictureFileName(7))));
+    Form3 window;
+    Reading seven = ShowaReading();
+    seven.TypeIndex = 7;
+    QVERIFY(!FillDetailWindow(window, MakeDetailPage(seven, {}, false, kShownAt), Qt::white,
+                              folder.path()));
+    QVERIFY(!window.Image2->pixmap().isNull());
+
+    // Type 48 has no picture here: the texts change, the box is emptied, never left on type 7.
+    const auto problem = FillDetailWindow(
+        window, MakeDetailPage(ShowaReading(), {}, true, kShownAt), Qt::white, folder.path());
+    QVERIFY(problem);
+    QVERIFY2(problem->contains(u"Image(48).tkb"_s), qPrintable(*problem));
+    QVERIFY(window.Image2->pixmap().isNull());
+    QCOMPARE(window.Label13->caption(), u"****/5/12"_s);
+
+    // A file that is no picture at all counts as missing.
+    QFile broken(folder.filePath(TypePictureFileName(48)));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    QVERIFY(FillDetailWindow(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
+                             folder.path()));
+    QVERIFY(window.Image2->pixmap().isNull());
+}
+
+void TestDetail::everyProseFitsItsBox() {
+    Form3 window;
+    const int inner = window.Label1->contentsRect().height();
+    int tallest = 0;
+    for (int type = 1; type <= 60; ++type) {
+        window.Label1->setCaption(TypeTable::TypeText(type));
+        const int needed = window.Label1->heightForWidth(window.Label1->width()) -
+                           (window.Label1->height() - inner);
+        tallest = qMax(tallest, needed);
+        QVERIFY2(needed <= inner,
+                 qPrintable(u"type %1 needs %2 px of %3"_s.arg(type).arg(needed).arg(inner)));
+    }
+    qInfo("tallest prose: %d of %d px", tallest, inner);
+}
+
+void TestDetail::picturesLoadByContent() {
+    // All sixty pictures: readable by content, at least twice the box, and all different.
+    QSet<QByteArray> seen;
+    for (int type = 1; type <= 60; ++type) {
+        QImage picture;
+        QVERIFY2(picture.load(PictureSource(type)), qPrintable(PictureSource(type)));
+        QVERIFY(picture.width() >= 658 && picture.height() >= 354);
+        const QByteArray pixels(reinterpret_cast<const char*>(picture.constBits()),
+                                picture.sizeInBytes());
+        QVERIFY2(!seen.contains(pixels), qPrintable(QString::number(type)));
+        seen.insert(pixels);
+    }
+}
+
+void TestDetail::printedPageIsOneVectorPageAtItsOwnSize() {
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(PictureSource(48), folder.filePath(TypePictureFileName(48))));
+    Form3 window;
+    const QColor pink(255, 192, 192);
+    QVERIFY(!FillDetailWindow(window,
+                              MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt), pink,
+                              folder.path()));
+    const QString pdf = folder.filePath(u"page.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(pdf);
+    QVERIFY(!PrintWindowPage(window, printer));
+    QVERIFY(window.isHidden());
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+
+    // SORANIKA_TEST_OUTPUT=folder keeps the printed page, for a person to look at.
+    const QString keep = qEnvironmentVariable("SORANIKA_TEST_OUTPUT");
+    if (!keep.isEmpty()) {
+        QFile::remove(keep + u"/detail-page.pdf"_s);
+        QFile::copy(pdf, keep + u"/detail-page.pdf"_s);
+    }
+
+    const QString info = Poppler(u"pdfinfo"_s, {pdf});
+    if (info.isEmpty())
+        QSKIP("poppler-utils are not installed");
+    QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s)), qPrintable(info));
+    // Real fonts in the page mean its text is vector text, not a picture of text.
+    QVERIFY(Poppler(u"pdffonts"_s, {pdf}).contains(u"IPAPGothic"_s));
+    QVERIFY(Poppler(u"pdftotext"_s, {pdf, u"-"_s}).contains(u"磁気を帯びたイノシシ"_s));
+
+    // At 72 dots per inch the pink page is 8910 x 7875 twips = 445.5 x 393.75 points.
+    const QString png = folder.filePath(u"page"_s);
+    Poppler(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, pdf, png});
+    QImage page(png + u".png"_s);
+    QVERIFY(!page.isNull());
+    QRect pinkArea;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (qAbs(c.red() - 255) < 4 && qAbs(c.green() - 192) < 4 && qAbs(c.blue() - 192) < 4)
+                pinkArea |= QRect(x, y, 1, 1);
+        }
+    }
+    const QSizeF millimetres = QSizeF(pinkArea.size()) * 25.4 / 72.0;
+    QVERIFY2(qAbs(millimetres.width() - 157.2) < 2.5 && qAbs(millimetres.height() - 138.9) < 2.5,
+             qPrintable(u"%1 x %2 mm"_s.arg(millimetres.width()).arg(millimetres.height())));
+    // It starts at the top left of the printable area.
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
+    QVERIFY(qAbs(pinkArea.left() - printable.left()) <= 2 &&
+            qAbs(pinkArea.top() - printable.top()) <= 2);
+}
+
+void TestDetail::printerThatRefusesIsReported() {
+    Form3 window;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat); // with no file name it cannot begin
+    QVERIFY(PrintWindowPage(window, printer));
+}
+
+QTEST_MAIN(TestDetail)
+#include "tst_detail.moc"

@@ -1,0 +1,375 @@
+// Record, history view and clear: the bytes of an entry, the counting in the settings, and what
+// happens when the file cannot be written.
+
+#include "Cp932.h"
+#include "HistoryCommands.h"
+#include "HistoryEntry.h"
+#include "HistoryFile.h"
+#include "MessageBoxes.h"
+#include "ProgramSettings.h"
+#include "ReadingFormat.h"
+#include "StandIns.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace soranika;
+using namespace soranika::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The prose of these tests: an ideographic space, then one sentence over and over.
+QString Prose(qsizetype length) {
+    QString prose = u"\u3000"_s;
+    while (prose.size() < length)
+        prose += u"磁石のように人を引き寄せる性格です。"_s;
+    return prose.left(length);
+}
+
+Reading MakeReading(qsizetype proseLength, const QString& birth, qint64 days,
+                    const QString& title) {
+    Reading reading;
+    reading.TypeText = u"\r\r"_s + Prose(proseLength);
+    reading.BirthDateText = birth;
+    reading.MaskedBirthDate = u"****/5/12"_s;
+    reading.DaysLived = days;
+    reading.TypeIndex = 48;
+    reading.TypeTitle = title;
+    return reading;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Limits the size of any file this process writes, for as long as it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing us
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+} // namespace
+
+class TestHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void pieces_data();
+    void pieces();
+    void goldenEntries_data();
+    void goldenEntries();
+    void charactersWithoutCodePage932Form();
+    void generalDateTimeText();
+
+    void firstRecordCreatesTheFile();
+    void recordCountsOnFromTheStore_data();
+    void recordCountsOnFromTheStore();
+    void recordAppendsAfterEarlierContent();
+    void recordIntoAFolderFails();
+    void recordOnAFullDiskLeavesTheFileAsItWas();
+    void recordThatCannotCreateTheFileLeavesNoFile();
+
+    void clearAfterCancelChangesNothing();
+    void clearEmptiesTheHistory();
+    void clearThenRecord();
+    void clearThatCannotWrite();
+    void viewStartsTheEditorOrSaysWhy();
+
+private:
+    std::unique_ptr<StandInPlatform> system_;
+    std::unique_ptr<Platform> platform_;
+    QString historyPath() const { return system_->folder.filePath(HistoryFileName); }
+};
+
+void TestHistory::init() {
+    system_ = std::make_unique<StandInPlatform>();
+    platform_ = std::make_unique<Platform>(system_->platform());
+}
+
+void TestHistory::cleanup() {
+    platform_.reset();
+    system_.reset();
+}
+
+void TestHistory::pieces_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("pieces");
+    QTest::addColumn<int>("last");
+    QTest::newRow("366") << 366 << 10 << 6;
+    QTest::newRow("400, a multiple of 40") << 400 << 10 << 40;
+    QTest::newRow("416") << 416 << 11 << 16;
+    QTest::newRow("40") << 40 << 1 << 40;
+    QTest::newRow("empty") << 0 << 0 << 0;
+}
+
+void TestHistory::pieces() {
+    QFETCH(int, length);
+    QFETCH(int, pieces);
+    QFETCH(int, last);
+    const QString text = u"\r\r"_s + Prose(length - 2);
+    const QStringList cut = CutIntoPieces(length == 0 ? QString() : text);
+    QCOMPARE(cut.size(), pieces);
+    if (pieces > 0) {
+        QCOMPARE(cut.last().size(), last);
+        QCOMPARE(cut.join(QString()), text);
+        QVERIFY(cut.first().startsWith(u"\r\r\u3000"_s));
+    }
+}
+
+void TestHistory::goldenEntries_data() {
+    // The golden files were written by an independent code page 932 encoder (Python's cp932).
+    QTest::addColumn<QString>("golden");
+    QTest::addColumn<int>("proseLength");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<qint64>("days");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("when");
+    QTest::newRow("366 characters")
+        << u"entry-366.txt"_s << 364 << u"山田　花子"_s << u"長女"_s << u"S60/5/12"_s
+        << qint64(12345) << u"磁気を帯びたイノシシ"_s << u"2026/12/06 7:15:33"_s;
+    QTest::newRow("400 characters, empty name and memo, future birth")
+        << u"entry-400.txt"_s << 398 << QString() << QString() << u"2030/1/1"_s << qint64(-1234)
+        << u"孫悟空"_s << u"2026/12/07"_s;
+    QTest::newRow("416 characters, name outside code page 932")
+        << u"entry-416.txt"_s << 414 << u"高橋\U0001F600é"_s << u"メモ①"_s << u"H1/1/8"_s
+        << qint64(0) << u"時を刻む不死鳥"_s << u"2026/01/02 23:59:59"_s;
+}
+
+void TestHistory::goldenEntries() {
+    QFETCH(QString, golden);
+    QFETCH(int, proseLength);
+    QFETCH(QString, name);
+    QFETCH(QString, memo);
+    QFETCH(QString, birth);
+    QFETCH(qint64, days);
+    QFETCH(QString, title);
+    QFETCH(QString, when);
+    const Reading reading = MakeReading(proseLength, birth, days, title);
+    const QByteArray expected = ReadAll(QStringLiteral(SORANIKA_GOLDEN_DIR "/") + golden);
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(EncodeHistoryEntry(HistoryEntryLines(reading, name, memo, when)), expected);
+}
+
+void TestHistory::charactersWithoutCodePage932Form() {
+    // One "?" for each character, also for one outside the Basic Multilingual Plane.
+    QCOMPARE(EncodeCp932(u"A\U0001F600é"_s), QByteArray("A??"));
+    // Linux input methods type WAVE DASH and MINUS SIGN where Windows has their full-width forms.
+    QCOMPARE(EncodeCp932(u"〜−"_s), QByteArray("\x81\x60\x81\x7c"));
+    QCOMPARE(EncodeCp932(u"\r\n"_s), QByteArray("\r\n"));
+    // A character with two codes takes the one Windows writes (the IBM extension).
+    QCOMPARE(EncodeCp932(u"髙"_s), QByteArray("\xfb\xfc"));
+    QCOMPARE(DecodeCp932(QByteArray("\x83\x5c\x83\x89")), u"ソラ"_s);
+    QCOMPARE(DecodeCp932(QByteArray("A\xA0\x80")), u"A\uFFFD\uFFFD"_s);
+    QCOMPARE(DecodeCp932(QByteArray("\x82\xA0\x81")), u"あ\uFFFD"_s); // a cut-off last character
+}
+
+void TestHistory::generalDateTimeText() {
+    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 6), QTime(7, 15, 33))),
+             u"2026/12/06 7:15:33"_s);
+    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0))), u"2026/12/07"_s);
+    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1))),
+             u"2026/12/07 0:00:01"_s);
+    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 1, 2), QTime(23, 59, 59))),
+             u"2026/01/02 23:59:59"_s);
+}
+
+void TestHistory::firstRecordCreatesTheFile() {
+    const Reading reading = MakeReading(364, u"S60/5/12"_s, 12345, u"磁気を帯びたイノシシ"_s);
+    const auto status = RecordReading(reading, u"山田　花子"_s, u"長女"_s, *platform_, nullptr);
+    QVERIFY(status);
+    QCOMPARE(status->dateLabel, u"前回鑑定日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(status->countLabel, u"鑑定履歴:1件"_s);
+    QCOMPARE(ReadAll(historyPath()), ReadAll(QStringLiteral(SORANIKA_GOLDEN_DIR "/entry-366.txt")));
+    auto& store = system_->settings;
+    QCOMPARE(store.stored(ProgramSettings::RecordCountKey), u"1"_s);
+    QCOMPARE(store.stored(ProgramSettings::RecordTimeKey), u"2026/12/06 7:15:33"_s);
+    QCOMPARE(store.writtenKeys, (QStringList{u"Rireki"_s, u"Time"_s}));
+    QVERIFY(system_->messages.shown.isEmpty());
+    QCOMPARE(system_->folder.madeWorking, 1);
+}
+
+void TestHistory::recordCountsOnFromTheStore_data() {
+    QTest::addColumn<QString>("stored"); // "(absent)" for none
+    QTest::addColumn<QString>("next");
+    QTest::newRow("absent") << u"(absent)"_s << u"1"_s;
+    QTest::newRow("cleared") << QString() << u"1"_s;
+    QTest::newRow("5") << u"5"_s << u"6"_s;
+    QTest::newRow("99") << u"99"_s << u"100"_s;
+    QTest::newRow("edited by hand") << u"abc"_s << u"1"_s;
+    QTest::newRow("negative") << u"-3"_s << u"1"_s;
+    QTest::newRow("too large") << u"99999999999999999999"_s << u"1"_s;
+}
+
+void TestHistory::recordCountsOnFromTheStore() {
+    QFETCH(QString, stored);
+    QFETCH(QString, next);
+    if (stored != u"(absent)")
+        system_->settings.store(ProgramSettings::RecordCountKey, stored);
+    const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    const auto status = RecordReading(reading, {}, {}, *platform_, nullptr);
+    QVERIFY(status);
+    QCOMPARE(system_->settings.stored(ProgramSettings::RecordCountKey), next);
+    QCOMPARE(status->countLabel, u"鑑定履歴:"_s + next + u"件"_s);
+}
+
+void TestHistory::recordAppendsAfterEarlierContent() {
+    const QByteArray earlier = "earlier content\r\n";
+    WriteAll(historyPath(), earlier);
+    const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    QVERIFY(RecordReading(reading, {}, {}, *platform_, nullptr));
+    system_->clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0)));
+    const auto second = RecordReading(reading, {}, {}, *platform_, nullptr);
+    QVERIFY(second);
+    QCOMPARE(second->dateLabel, u"前回鑑定日時：2026/12/07"_s);
+
+    const QByteArray content = ReadAll(historyPath());
+    QVERIFY(content.startsWith(earlier));
+    const QByteArray first =
+        EncodeHistoryEntry(HistoryEntryLines(reading, {}, {}, u"2026/12/06 7:15:33"_s));
+    const QByteArray last = EncodeHistoryEntry(HistoryEntryLines(reading, {}, {}, u"2026/12/07"_s));
+    QCOMPARE(content, earlier + first + last);
+    QCOMPARE(system_->settings.stored(ProgramSettings::RecordCountKey), u"2"_s);
+}
+
+void TestHistory::recordIntoAFolderFails() {
+    QVERIFY(QDir(system_->folder.path()).mkdir(HistoryFileName));
+    system_->settings.store(ProgramSettings::RecordCountKey, u"4"_s);
+    const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    QCOMPARE(system_->messages.shown.size(), 1);
+    const Message& message = system_->messages.shown.first();
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(historyPath())),
+             qPrintable(message.text));
+    QCOMPARE(message.icon, Message::Icon::Warning);
+    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(system_->settings.stored(ProgramSettings::RecordCountKey), u"4"_s);
+}
+
+void TestHistory::recordOnAFullDiskLeavesTheFileAsItWas() {
+    const QByteArray before = QByteArray(3000, 'x') + "\r\n";
+    WriteAll(historyPath(), before);
+    const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    {
+        // Room for a few hundred bytes: the entry starts to go in and then fails.
+        FileSizeLimit limit(before.size() + 300);
+        QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    }
+    QCOMPARE(ReadAll(historyPath()), before);
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(system_->settings.writes, 0);
+}
+
+void TestHistory::recordThatCannotCreateTheFileLeavesNoFile() {
+    const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    {
+        FileSizeLimit limit(100);
+        QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    }
+    QVERIFY(!QFile::exists(historyPath()));
+    QCOMPARE(system_->settings.writes, 0);
+}
+
+void TestHistory::clearAfterCancelChangesNothing() {
+    WriteAll(historyPath(), "history\r\n");
+    system_->settings.store(ProgramSettings::RecordCountKey, u"3"_s);
+    system_->messages.answers.push_back(MessageAnswer::Cancel);
+    bool shown = false;
+    ClearHistory(*platform_, nullptr, [&](const StatusTexts&) { shown = true; });
+    QVERIFY(!shown);
+    QCOMPARE(ReadAll(historyPath()), QByteArray("history\r\n"));
+    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(system_->messages.shown.size(), 1);
+}
+
+void TestHistory::clearEmptiesTheHistory() {
+    system_->settings.store(ProgramSettings::RecordCountKey, u"3"_s);
+    system_->settings.store(ProgramSettings::RecordTimeKey, u"2026/12/06 7:15:33"_s);
+    for (int round = 0; round < 2; ++round) { // no file at first, then an emptied one
+        StatusTexts status;
+        ClearHistory(*platform_, nullptr, [&](const StatusTexts& texts) { status = texts; });
+        QCOMPARE(ReadAll(historyPath()), QByteArray("\r\n"));
+        QCOMPARE(status.dateLabel, u"前回鑑定日時："_s);
+        QCOMPARE(status.countLabel, u"鑑定履歴：0件"_s);
+    }
+    QCOMPARE(system_->settings.stored(ProgramSettings::RecordCountKey), QString());
+    QCOMPARE(system_->settings.stored(ProgramSettings::RecordTimeKey), QString());
+    QCOMPARE(system_->settings.writtenKeys,
+             (QStringList{u"Rireki"_s, u"Time"_s, u"Rireki"_s, u"Time"_s}));
+
+    const QList<Message>& shown = system_->messages.shown;
+    QCOMPARE(shown.size(), 4);
+    const QString spaces3(3, QChar(0x3000));
+    QCOMPARE(shown[0].text, u"過去の鑑定した履歴をすべて削除します。\r\n"_s + spaces3 +
+                                u"削除してもよろしいですか？"_s);
+    QCOMPARE(shown[0].title, QString(9, QChar(0x3000)) + u"過去の履歴削除確認！！"_s);
+    QCOMPARE(shown[0].buttons, Message::Buttons::OkCancel);
+    QCOMPARE(shown[0].icon, Message::Icon::Warning);
+    QCOMPARE(shown[1].text, u"過去の鑑定した履歴をすべて削除しました。"_s);
+    QCOMPARE(shown[1].title, QString(2, QChar(0x3000)) + u"     "_s + QString(6, QChar(0x3000)) +
+                                 u"鑑定履歴削除 "_s);
+    QCOMPARE(shown[1].buttons, Message::Buttons::Ok);
+    QCOMPARE(shown[1].icon, Message::Icon::Information);
+}
+
+void TestHistory::clearThenRecord() {
+    ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
+    const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    const auto status = RecordReading(reading, {}, {}, *platform_, nullptr);
+    QVERIFY(status);
+    QCOMPARE(status->countLabel, u"鑑定履歴:1件"_s);
+    QCOMPARE(ReadAll(historyPath()), "\r\n" + EncodeHistoryEntry(HistoryEntryLines(
+                                                  reading, {}, {}, u"2026/12/06 7:15:33"_s)));
+}
+
+void TestHistory::clearThatCannotWrite() {
+    QVERIFY(QDir(system_->folder.path()).mkdir(HistoryFileName));
+    system_->settings.store(ProgramSettings::RecordCountKey, u"3"_s);
+    bool shown = false;
+    ClearHistory(*platform_, nullptr, [&](const StatusTexts&) { shown = true; });
+    QVERIFY(!shown);
+    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(system_->messages.shown.size(), 2); // the question, then what went wrong
+    QVERIFY(system_->messages.shown[1].text.contains(QDir::toNativeSeparators(historyPath())));
+}
+
+void TestHistory::viewStartsTheEditorOrSaysWhy() {
+    ViewHistory(*platform_, nullptr);
+    QCOMPARE(system_->textViewer.opened, QStringList{system_->folder.path() + u"|SanRireki.txt"_s});
+    QVERIFY(system_->messages.shown.isEmpty());
+    QVERIFY(!QFile::exists(historyPath())); // viewing does not create the file
+
+    system_->textViewer.canOpen = false;
+    ViewHistory(*platform_, nullptr);
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QVERIFY(system_->messages.shown[0].text.contains(u"SanRireki.txt"_s));
+}
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "tst_history.moc"

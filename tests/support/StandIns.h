@@ -1,0 +1,132 @@
+#pragma once
+
+// Hand-written stand-ins for the platform adaptors, so that commands run headless and every test
+// starts from an empty settings store, a temporary program folder and a fixed clock.
+
+#include "Clock.h"
+#include "ColourDialog.h"
+#include "Desktop.h"
+#include "MessageBoxes.h"
+#include "Platform.h"
+#include "Printing.h"
+#include "ProgramFolder.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+
+#include <QList>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+#include <optional>
+
+namespace soranika::testing {
+
+class MemorySettingsStore final : public SettingsStore {
+public:
+    QString ReadSetting(const QString& application, const QString& section, const QString& key,
+                        const QString& defaultText) const override;
+    bool WriteSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& text) override;
+
+    // The stored text of a key of vobrel/section1, or nothing when it was never written.
+    std::optional<QString> stored(const QString& key) const;
+    void store(const QString& key, const QString& text);
+
+    mutable int reads = 0;
+    int writes = 0;
+    bool failWrites = false;
+    QStringList writtenKeys; // in the order of writing
+
+private:
+    QMap<QString, QString> values_; // "application/section/key"
+};
+
+// Records every message and answers from a queue (OK when the queue is empty).
+class ScriptedMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer show(QWidget* parent, const Message& message) override;
+
+    QList<Message> shown;
+    std::deque<MessageAnswer> answers;
+};
+
+// Records the colour it opened on and answers from a queue (cancel when the queue is empty).
+class ScriptedColourDialog final : public ColourDialog {
+public:
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+
+    QList<QColor> openedOn;
+    std::deque<std::optional<QColor>> answers;
+};
+
+class StandInInstance final : public SingleInstance {
+public:
+    bool claim() override {
+        ++claims;
+        return alone;
+    }
+    bool alone = true;
+    int claims = 0;
+};
+
+class TemporaryProgramFolder final : public ProgramFolder {
+public:
+    QString path() const override { return dir_.path(); }
+    bool makeWorkingFolder() override {
+        ++madeWorking;
+        return true;
+    }
+    int madeWorking = 0;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Prints into a PDF file of the temporary folder, or answers cancel.
+class PdfPrinting final : public Printing {
+public:
+    std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) override;
+
+    QString pdfPath; // where the next page goes
+    bool cancel = false;
+    bool refuse = false; // hand out a printer that cannot print
+    int dialogs = 0;
+};
+
+class StandInTextViewer final : public TextViewer {
+public:
+    bool openTextFile(const QString& folder, const QString& fileName) override {
+        opened.append(folder + u'|' + fileName);
+        return canOpen;
+    }
+    QStringList opened;
+    bool canOpen = true;
+};
+
+class StandInAddressOpener final : public AddressOpener {
+public:
+    void openAddress(const QString& address) override { opened.append(address); }
+    QStringList opened;
+};
+
+// A complete set of stand-ins; the clock stands on 2026-12-06 07:15:33.
+struct StandInPlatform {
+    FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(7, 15, 33))};
+    MemorySettingsStore settings;
+    StandInInstance instance;
+    TemporaryProgramFolder folder;
+    ScriptedMessageBoxes messages;
+    ScriptedColourDialog colours;
+    PdfPrinting printing;
+    StandInTextViewer textViewer;
+    StandInAddressOpener addresses;
+
+    Platform platform() {
+        return {clock,   settings, instance,   folder,   messages,
+                colours, printing, textViewer, addresses};
+    }
+};
+
+} // namespace soranika::testing
