@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Renders the main window under Xvfb to PNG files, for comparing with the layout:
+#   main-fresh.png      a fresh start
+#   main-reading.png    after an accepted appraisal (昭和60年5月12日, name and memo filled in)
+#   main-refused.png    the refusal message over the window
+#   main-dark.png       a reading with a dark window colour stored in the settings
+#   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
+# Needs a build (scripts/build.sh) and Xvfb, xdotool and ImageMagick.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-"$here/screenshots"}
+program="$here/build/program/soranika"
+mkdir -p "$out"
+. "$here/scripts/lib/desktop-session.sh"
+trap 'kill ${app:-} 2>/dev/null || true; session_end' EXIT
+session_start
+
+start_program() {
+    "$program" & app=$!
+    window=$(window_of $app)
+    xdotool windowfocus --sync "$window"
+    sleep 0.3
+}
+
+stop_program() {
+    kill $app
+    wait $app 2>/dev/null || true
+}
+
+# Captures the screen around the main window, with a margin for boxes that stand over it.
+capture() {
+    local name=$1 margin=${2:-0} position
+    position=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+    set -- $position
+    local size
+    size=$(window_size "$window")
+    local width=${size%x*} height=${size#*x}
+    import -window root -crop "$((width + 2 * margin))x$((height + 2 * margin))+$(($1 - margin))+$(($2 - margin))" \
+        +repage "$out/$name.png"
+    echo "$out/$name.png"
+}
+
+# Types into the boxes with the keyboard, as a person would, from the era box.
+enter_reading() {
+    local era=$1 year=$2 month=$3 day=$4
+    xdotool key ctrl+a
+    xdotool type "$era"
+    xdotool key Tab
+    xdotool key ctrl+a
+    xdotool type "$year"
+    xdotool key Tab
+    xdotool type "$month"
+    xdotool key Tab
+    xdotool type "$day"
+    xdotool key Tab
+    xdotool type "${5:-}"
+    xdotool key Tab
+    xdotool type "${6:-}"
+}
+
+# Clicks a button of the right-hand column by the top of its box in pixels of the client area.
+click_button() {
+    local top=$1 size menu_height
+    size=$(window_size "$window")
+    menu_height=$(( ${size#*x} - 375 ))
+    xdotool mousemove --window "$window" 488 $((menu_height + top + 20)) click 1
+    sleep 0.4
+}
+click_appraise() { click_button 64; }
+click_clear() { click_button 256; }
+
+start_program
+capture main-fresh
+
+enter_reading 昭和 60 5 12 山田花子 長女
+click_appraise
+capture main-reading
+
+click_clear
+enter_reading 西暦 50 1 1
+click_appraise
+sleep 0.3
+capture main-refused 60
+xdotool key Return
+stop_program
+
+# A dark slate blue, stored as the program stores it: 00BBGGRR in decimal.
+printf '[section1]\nColor=%d\n' $((0x5A3A28)) > "$XDG_CONFIG_HOME/vobrel.conf"
+start_program
+enter_reading 平成 1 1 8
+click_appraise
+capture main-dark
+stop_program
