@@ -14,7 +14,17 @@ namespace {
 const QString kCaption = QStringLiteral("　　　　　　　　　　　＊＊　ソラニカの説明　＊＊");
 
 const std::array<ControlSpec, 1> kControls{{
-    {"Text1", ControlKind::TextArea, {120, 120, 7215, 5415}, {}, {10.5}},
+    {"Text1",
+     ControlKind::TextArea,
+     {120, 120, 7215, 5415},
+     {},
+     {10.5},
+     {},
+     Qt::AlignLeft | Qt::AlignTop,
+     Sizing::Fixed,
+     {},
+     false,
+     QStringLiteral("ソラニカの説明")},
 }};
 
 } // namespace

@@ -51,157 +51,68 @@ constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment kTopCentre = Qt::AlignHCenter | Qt::AlignTop;
 
 // The client area is 8025 x 5625 twips. Tab order follows the first twelve rows.
+// clang-format off
 const std::array<ControlSpec, 25> kControls{{
-    {"Combo1(0)",
-     ControlKind::EditableCombo,
-     {120, 360, 855, 345},
-     QStringLiteral("西暦|明治|大正|昭和|平成"),
-     kRegular1125,
-     QStringLiteral("西暦は100～9999年まで鑑定できます")},
-    {"Text1(0)",
-     ControlKind::TextBox,
-     {1080, 360, 735, 360},
-     {},
-     kRegular1125,
-     QStringLiteral("元号に対応した年を入力して下さい")},
-    {"Combo1(1)",
-     ControlKind::DropDownList,
-     {2160, 360, 615, 360},
-     QStringLiteral("1|2|3|4|5|6|7|8|9|10|11|12"),
-     kWindowFont,
-     QStringLiteral("月を入力して下さい")},
-    {"Combo1(2)",
-     ControlKind::DropDownList,
-     {3000, 360, 615, 345},
+    {"Combo1(0)", ControlKind::EditableCombo, {120, 360, 855, 345},
+     QStringLiteral("西暦|明治|大正|昭和|平成"), kRegular1125,
+     QStringLiteral("西暦は100～9999年まで鑑定できます"), kTopLeft, Sizing::Fixed, {}, false,
+     QStringLiteral("元号")},
+    {"Text1(0)", ControlKind::TextBox, {1080, 360, 735, 360}, {}, kRegular1125,
+     QStringLiteral("元号に対応した年を入力して下さい"), kTopLeft, Sizing::Fixed, {}, false,
+     QStringLiteral("年")},
+    {"Combo1(1)", ControlKind::DropDownList, {2160, 360, 615, 360},
+     QStringLiteral("1|2|3|4|5|6|7|8|9|10|11|12"), kWindowFont,
+     QStringLiteral("月を入力して下さい"), kTopLeft, Sizing::Fixed, {}, false, QStringLiteral("月")},
+    {"Combo1(2)", ControlKind::DropDownList, {3000, 360, 615, 345},
      QStringLiteral("1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20|21|22|23|24|25|26|27|28|"
-                    "29|30|31"),
-     kRegular1125,
-     QStringLiteral("日を入力して下さい")},
-    {"Text4",
-     ControlKind::TextBox,
-     {4080, 360, 2535, 375},
-     {},
-     kWindowFont,
+                    "29|30|31"), kRegular1125,
+     QStringLiteral("日を入力して下さい"), kTopLeft, Sizing::Fixed, {}, false, QStringLiteral("日")},
+    {"Text4", ControlKind::TextBox, {4080, 360, 2535, 375}, {}, kWindowFont,
      QStringLiteral("お名前")},
-    {"Text2",
-     ControlKind::TextBox,
-     {720, 5160, 2295, 375},
-     {},
-     kWindowFont,
-     QStringLiteral(
-         "　続柄などを入力する欄です。使い方は自由です。ここに記載した内容は、ファイルに記憶する時"
-         "に付加されます")},
-    {"Command1",
-     ControlKind::Button,
-     {6720, 960, 1215, 615},
-     QStringLiteral("鑑　定"),
-     kButtonLarge,
-     QStringLiteral("生年月日を入力後鑑定ボタンを押して下さい")},
-    {"Command5",
-     ControlKind::Button,
-     {6720, 1680, 1215, 615},
-     QStringLiteral("詳細表示"),
-     {11.25, true, true},
-     QStringLiteral("おもしろ画像が添付されてます　印刷前にご覧下さい")},
-    {"btnKioku",
-     ControlKind::Button,
-     {6720, 2400, 1215, 615},
-     QStringLiteral("記　録"),
+    {"Text2", ControlKind::TextBox, {720, 5160, 2295, 375}, {}, kWindowFont,
+     QStringLiteral("　続柄などを入力する欄です。使い方は自由です。ここに記載した内容は、"
+                    "ファイルに記憶する時に付加されます"),
+     kTopLeft, Sizing::Fixed, {}, false, QStringLiteral("メモ欄")},
+    {"Command1", ControlKind::Button, {6720, 960, 1215, 615}, QStringLiteral("鑑　定"),
+     kButtonLarge, QStringLiteral("生年月日を入力後鑑定ボタンを押して下さい")},
+    {"Command5", ControlKind::Button, {6720, 1680, 1215, 615}, QStringLiteral("詳細表示"),
+     {11.25, true, true}, QStringLiteral("おもしろ画像が添付されてます　印刷前にご覧下さい")},
+    {"btnKioku", ControlKind::Button, {6720, 2400, 1215, 615}, QStringLiteral("記　録"),
      kButtonLarge,
      QStringLiteral("SanRireki.txtへ鑑定内容を記録します。記憶の必要がある時は押してください。")},
-    {"Command4",
-     ControlKind::Button,
-     {6720, 3120, 1215, 615},
-     QStringLiteral("印　刷"),
-     kButtonLarge,
-     QStringLiteral("印刷")},
-    {"Command3",
-     ControlKind::Button,
-     {6720, 3840, 1215, 615},
-     QStringLiteral("クリア"),
-     kButtonMedium,
-     QStringLiteral("クリア")},
-    {"Command2",
-     ControlKind::Button,
-     {6720, 4560, 1215, 615},
-     QStringLiteral("終　了"),
-     kButtonMedium,
-     QStringLiteral("終了")},
+    {"Command4", ControlKind::Button, {6720, 3120, 1215, 615}, QStringLiteral("印　刷"),
+     kButtonLarge, QStringLiteral("印刷")},
+    {"Command3", ControlKind::Button, {6720, 3840, 1215, 615}, QStringLiteral("クリア"),
+     kButtonMedium, QStringLiteral("クリア")},
+    {"Command2", ControlKind::Button, {6720, 4560, 1215, 615}, QStringLiteral("終　了"),
+     kButtonMedium, QStringLiteral("終了")},
 
     {"Label5", ControlKind::Label, {120, 120, 975, 255}, QStringLiteral("生年月日"), kBold975},
-    {"Label3(0)",
-     ControlKind::Label,
-     {1920, 480, 225, 225},
-     QStringLiteral("年"),
-     kRegular1125,
-     {},
-     kTopLeft,
-     Sizing::ToTextKeepLeft},
-    {"Label3(1)",
-     ControlKind::Label,
-     {2760, 480, 225, 225},
-     QStringLiteral("月"),
-     kRegular1125,
-     {},
-     kTopLeft,
-     Sizing::ToTextKeepLeft},
-    {"Label3(2)",
-     ControlKind::Label,
-     {3600, 480, 225, 225},
-     QStringLiteral("日"),
-     kRegular1125,
-     {},
-     kTopLeft,
-     Sizing::ToTextKeepLeft},
-    {"Label1",
-     ControlKind::Label,
-     {4080, 120, 630, 195},
-     QStringLiteral("お名前"),
-     kBold975,
-     {},
-     kTopLeft,
-     Sizing::ToTextKeepLeft},
-    {"Label4",
-     ControlKind::Label,
-     {2715, 840, 1785, 285},
-     QStringLiteral("あなたの性格"),
-     {14.25, true},
-     {},
-     kTopCentre,
-     Sizing::ToTextKeepCentre},
+    {"Label3(0)", ControlKind::Label, {1920, 480, 225, 225}, QStringLiteral("年"), kRegular1125,
+     {}, kTopLeft, Sizing::ToTextKeepLeft},
+    {"Label3(1)", ControlKind::Label, {2760, 480, 225, 225}, QStringLiteral("月"), kRegular1125,
+     {}, kTopLeft, Sizing::ToTextKeepLeft},
+    {"Label3(2)", ControlKind::Label, {3600, 480, 225, 225}, QStringLiteral("日"), kRegular1125,
+     {}, kTopLeft, Sizing::ToTextKeepLeft},
+    {"Label1", ControlKind::Label, {4080, 120, 630, 195}, QStringLiteral("お名前"), kBold975,
+     {}, kTopLeft, Sizing::ToTextKeepLeft},
+    {"Label4", ControlKind::Label, {2715, 840, 1785, 285}, QStringLiteral("あなたの性格"),
+     {14.25, true}, {}, kTopCentre, Sizing::ToTextKeepCentre},
     {"Label2", ControlKind::WhiteBoxLabel, {240, 1200, 6375, 3855}, {}, {9}},
     // Drawn over the top of the prose box, in the two empty lines the prose leaves for it. Its
     // designed centre is x = 3487.
-    {"Label6",
-     ControlKind::Label,
-     {3420, 1320, 135, 240},
-     {},
-     {12, true, true},
-     {},
-     kTopCentre,
-     Sizing::ToTextKeepCentre},
-    {"Label7",
-     ControlKind::Label,
-     {0, 5160, 780, 225},
-     QStringLiteral("メモ欄："),
-     {11.25, true},
-     {},
-     kTopLeft,
-     Sizing::ToTextKeepLeft},
-    {"Label8",
-     ControlKind::Label,
-     {3000, 5280, 3660, 225},
-     {},
-     kItalic975,
+    {"Label6", ControlKind::Label, {3420, 1320, 135, 240}, {}, {12, true, true}, {},
+     kTopCentre, Sizing::ToTextKeepCentre},
+    {"Label7", ControlKind::Label, {0, 5160, 780, 225}, QStringLiteral("メモ欄："),
+     {11.25, true}, {}, kTopLeft, Sizing::ToTextKeepLeft},
+    {"Label8", ControlKind::Label, {3000, 5280, 3660, 225}, {}, kItalic975,
      QStringLiteral("前回「記録」ボタンを押した鑑定履歴日時のことです")},
-    {"Label9",
-     ControlKind::Label,
-     {6480, 5280, 1380, 345},
-     {},
-     kItalic975,
+    {"Label9", ControlKind::Label, {6480, 5280, 1380, 345}, {}, kItalic975,
      QStringLiteral("前回｢記録」ボタンを押した鑑定履歴件数のことです")},
-    {"Image1", ControlKind::Picture, {6960, 120, 855, 735}, {}, {}},
+    {"Image1", ControlKind::Picture, {6960, 120, 855, 735}, {}, {}, {}, kTopLeft, Sizing::Fixed,
+     {}, false, QStringLiteral("ソラニカ")},
 }};
+// clang-format on
 
 // Two engraved rules: a shadow line with a highlight line one pixel below it.
 const std::array<LineSpec, 4> kLines{{
@@ -360,10 +271,7 @@ void Form1::Command5_Click() {
     }
     // A missing picture leaves the picture box empty; the window opens with all its texts.
     データセット();
-    Form3* detail = form3();
-    detail->show();
-    detail->raise();
-    detail->activateWindow();
+    bringUp(form3());
 }
 
 void Form1::btnKioku_Click() {
@@ -431,17 +339,13 @@ void Form1::Mnu_setumei_Click() {
         return;
     }
     help->Text1->setPlainText(*text);
-    help->show();
-    help->raise();
-    help->activateWindow();
+    bringUp(help);
 }
 
 void Form1::mnu_ver_Click() {
     Form4* about = form4();
     SetBackground(about, WindowColour.colour());
-    about->show();
-    about->raise();
-    about->activateWindow();
+    bringUp(about);
 }
 
 void Form1::Label5_Click() {
@@ -521,6 +425,16 @@ bool Form1::readingPresent() const {
 
 bool Form1::ageHidden() const {
     return Mnu_nen->isChecked();
+}
+
+void Form1::bringUp(QWidget* window) {
+    // A window opens in the middle of the screen; one that is open stays where the user put it
+    // and comes to the front. It is never modal.
+    if (!window->isVisible())
+        CentreOnScreen(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Form1::refuse(const QString& text) {

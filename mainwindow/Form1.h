@@ -124,6 +124,7 @@ private:
     void Form_Unload();
     // Shows a message with the application title and OK only, then puts the focus on the era box.
     void refuse(const QString& text);
+    void bringUp(QWidget* window);
     template <typename Form>
     Form* secondaryWindow(QPointer<Form>& form);
 

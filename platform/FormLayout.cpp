@@ -31,15 +31,15 @@ QRect TwipRect::toPixels() const {
                  TwipsToPixels(height));
 }
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont font(spec.family);
-    font.setPixelSize(qRound(spec.points * 96.0 / 72.0));
-    if (spec.weight > 0)
-        font.setWeight(static_cast<QFont::Weight>(spec.weight));
+QFont MakeFont(const FontSpec& style) {
+    QFont font(style.family);
+    font.setPixelSize(qRound(style.points * 96.0 / 72.0));
+    if (style.weight > 0)
+        font.setWeight(static_cast<QFont::Weight>(style.weight));
     else
-        font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+        font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
@@ -54,6 +54,9 @@ void InstallFontSubstitutions() {
         QFont::insertSubstitutions(name, proportional);
     for (const QString& name : {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic")})
         QFont::insertSubstitutions(name, fixedPitch);
+    // The heavy gothic of the about window's title: M+ 1 has the weights up to black.
+    QFont::insertSubstitutions(QStringLiteral("ＨＧｺﾞｼｯｸE-PRO"),
+                               {QStringLiteral("M PLUS 1"), QStringLiteral("IPAPGothic")});
 }
 
 CaptionLabel::CaptionLabel(QWidget* parent)
@@ -202,15 +205,15 @@ QStyle* CompactComboStyle() {
     return style;
 }
 
-QWidget* CreateControl(QWidget* form, const ControlSpec& spec) {
-    const QRect box = spec.rect.toPixels();
-    switch (spec.kind) {
+QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
+    const QRect box = row.rect.toPixels();
+    switch (row.kind) {
     case ControlKind::Label:
     case ControlKind::WhiteBoxLabel: {
         auto* label =
-            spec.kind == ControlKind::WhiteBoxLabel ? new ProseLabel(form) : new CaptionLabel(form);
-        label->setAlignment(spec.alignment);
-        if (spec.kind == ControlKind::WhiteBoxLabel) {
+            row.kind == ControlKind::WhiteBoxLabel ? new ProseLabel(form) : new CaptionLabel(form);
+        label->setAlignment(row.alignment);
+        if (row.kind == ControlKind::WhiteBoxLabel) {
             label->setAutoFillBackground(true);
             QPalette palette = label->palette();
             palette.setColor(QPalette::Window, Qt::white);
@@ -220,27 +223,27 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& spec) {
             label->setLineWidth(1);
             label->setWordWrap(true);
             label->setMargin(1);
-        } else if (spec.border) {
+        } else if (row.border) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
         }
-        if (spec.textColour.isValid()) {
+        if (row.textColour.isValid()) {
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, spec.textColour);
+            palette.setColor(QPalette::WindowText, row.textColour);
             label->setPalette(palette);
         }
-        label->setFont(MakeFont(spec.font));
-        label->setSizing(spec.sizing, box);
-        label->setCaption(spec.text);
+        label->setFont(MakeFont(row.font));
+        label->setSizing(row.sizing, box);
+        label->setCaption(row.text);
         return label;
     }
     case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(spec.text, form);
+        auto* edit = new QLineEdit(row.text, form);
         edit->setGeometry(box);
         return edit;
     }
     case ControlKind::TextArea: {
-        auto* area = new QPlainTextEdit(spec.text, form);
+        auto* area = new QPlainTextEdit(row.text, form);
         area->setReadOnly(true);
         area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         area->setGeometry(box);
@@ -249,8 +252,8 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& spec) {
     case ControlKind::EditableCombo:
     case ControlKind::DropDownList: {
         auto* combo = new QComboBox(form);
-        combo->addItems(spec.text.split(u'|'));
-        if (spec.kind == ControlKind::EditableCombo) {
+        combo->addItems(row.text.split(u'|'));
+        if (row.kind == ControlKind::EditableCombo) {
             combo->setEditable(true);
             // Enter must not add the typed text to the list.
             combo->setInsertPolicy(QComboBox::NoInsert);
@@ -262,7 +265,7 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& spec) {
         return combo;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(spec.text, form);
+        auto* button = new QPushButton(row.text, form);
         button->setAutoDefault(false);
         button->setDefault(false);
         button->setCursor(HandCursor());
@@ -279,27 +282,45 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& spec) {
     return nullptr;
 }
 
+// Screen readers name a control by its caption, or by its tooltip where it has no caption of its
+// own; the tooltip describes it. A label that the program fills keeps its text as its name.
+void SetAccessibleTexts(QWidget* control, const ControlSpec& row) {
+    QString caption = row.text;
+    const bool isList =
+        row.kind == ControlKind::EditableCombo || row.kind == ControlKind::DropDownList;
+    if (isList || row.kind == ControlKind::TextBox || row.kind == ControlKind::TextArea)
+        caption.clear(); // their text is the value, not the name
+    QString name = !row.accessibleName.isEmpty() ? row.accessibleName
+                   : !caption.isEmpty()          ? caption
+                                                 : row.tooltip;
+    name.remove(u'&');
+    if (!name.isEmpty())
+        control->setAccessibleName(name);
+    control->setAccessibleDescription(row.tooltip.isEmpty() ? name : row.tooltip);
+}
+
 } // namespace
 
 QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpec> controls,
                                        std::span<const LineSpec> lines) {
     QHash<QString, QWidget*> built;
-    for (const LineSpec& spec : lines) {
-        auto* line = new LineControl(form, spec.from, spec.to, spec.widthPixels);
-        if (std::holds_alternative<QColor>(spec.colour))
-            line->setColour(std::get<QColor>(spec.colour));
+    for (const LineSpec& row : lines) {
+        auto* line = new LineControl(form, row.from, row.to, row.widthPixels);
+        if (std::holds_alternative<QColor>(row.colour))
+            line->setColour(std::get<QColor>(row.colour));
         else
-            line->setColourRole(std::get<QPalette::ColorRole>(spec.colour));
-        line->setObjectName(QString::fromLatin1(spec.name));
+            line->setColourRole(std::get<QPalette::ColorRole>(row.colour));
+        line->setObjectName(QString::fromLatin1(row.name));
         built.insert(line->objectName(), line);
     }
-    for (const ControlSpec& spec : controls) {
-        QWidget* control = CreateControl(form, spec);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        if (spec.kind != ControlKind::Label && spec.kind != ControlKind::WhiteBoxLabel)
-            control->setFont(MakeFont(spec.font));
-        if (!spec.tooltip.isEmpty())
-            control->setToolTip(spec.tooltip);
+    for (const ControlSpec& row : controls) {
+        QWidget* control = CreateControl(form, row);
+        control->setObjectName(QString::fromLatin1(row.name));
+        if (row.kind != ControlKind::Label && row.kind != ControlKind::WhiteBoxLabel)
+            control->setFont(MakeFont(row.font));
+        if (!row.tooltip.isEmpty())
+            control->setToolTip(row.tooltip);
+        SetAccessibleTexts(control, row);
         built.insert(control->objectName(), control);
     }
     return built;

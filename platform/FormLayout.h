@@ -40,7 +40,7 @@ struct FontSpec {
     QString family = GothicFamily;
     int weight = 0; // 0: regular or bold as `bold` says; otherwise a weight from 100 to 900
 };
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& style);
 
 // Maps the Windows face names of the tables onto Japanese faces from Debian's packages.
 void InstallFontSubstitutions();
@@ -135,8 +135,9 @@ struct ControlSpec {
     QString tooltip = {};
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     Sizing sizing = Sizing::Fixed;
-    QColor textColour = {}; // invalid: the system's text colour
-    bool border = false;    // a thin single border around a label
+    QColor textColour = {};      // invalid: the system's text colour
+    bool border = false;         // a thin single border around a label
+    QString accessibleName = {}; // for screen readers, where caption and tooltip do not say it
 };
 
 struct LineSpec {

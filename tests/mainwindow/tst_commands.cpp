@@ -10,6 +10,7 @@
 #include "ProgramSettings.h"
 #include "StandIns.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -62,6 +63,7 @@ private slots:
     void helpReadsTheFileEachTime();
     void helpWithoutFile();
     void aboutWindowAndItsLink();
+    void everyControlHasAnAccessibleName();
 
 private:
     Form1& startWithReading();
@@ -364,6 +366,35 @@ void TestCommands::aboutWindowAndItsLink() {
     QCOMPARE(system_->addresses.opened, QStringList{about->Label5->caption()});
     QVERIFY(about->Label5->caption().startsWith(u"https://"_s));
     QVERIFY(system_->messages.shown.isEmpty());
+}
+
+void TestCommands::everyControlHasAnAccessibleName() {
+    Form1& form = *form_;
+    int named = 0;
+    for (QWidget* window :
+         {form.centralWidget(), static_cast<QWidget*>(form.form2()),
+          static_cast<QWidget*>(form.form3()), static_cast<QWidget*>(form.form4())}) {
+        for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<LineControl*>(control))
+                continue;
+            const auto* label = qobject_cast<CaptionLabel*>(control);
+            if (label && label->caption().isEmpty())
+                continue; // a label the program fills is named by what it shows
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+            QVERIFY2(!control->accessibleDescription().isEmpty(),
+                     qPrintable(control->objectName()));
+            if (!control->toolTip().isEmpty())
+                QCOMPARE(control->accessibleDescription(), control->toolTip());
+            ++named;
+        }
+    }
+    QVERIFY2(named >= 35, qPrintable(QString::number(named)));
+    QCOMPARE(form.Combo1[0]->accessibleName(), u"元号"_s);
+    QCOMPARE(form.Command1->accessibleName(), u"鑑　定"_s);
+    QCOMPARE(form.Text4->accessibleName(), u"お名前"_s);
 }
 
 QTEST_MAIN(TestCommands)
