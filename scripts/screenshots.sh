@@ -4,6 +4,10 @@
 #   main-reading.png    after an accepted appraisal (昭和60年5月12日, name and memo filled in)
 #   main-refused.png    the refusal message over the window
 #   main-dark.png       a reading with a dark window colour stored in the settings
+#   detail-48.png       the detail window of 昭和60年5月12日 (type 48), name filled in
+#   detail-masked.png   the same with 「年令非表示」 checked
+#   detail-dark.png     the detail window of 平成1年1月8日 (type 5) in the dark colour
+#   help.png, about.png the explanation and about windows
 #   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
 # Needs a build (scripts/build.sh) and Xvfb, xdotool and ImageMagick.
 set -euo pipefail
@@ -22,9 +26,34 @@ start_program() {
     sleep 0.3
 }
 
+# Brings the main window to the front with the keyboard; the other windows open over it, and
+# keys sent at once would reach the window that had them.
+focus_main() {
+    xdotool windowraise "$window"
+    xdotool windowfocus --sync "$window"
+    sleep 0.3
+}
+
 stop_program() {
     kill $app
     wait $app 2>/dev/null || true
+}
+
+# Captures another window of the program, found by its size (594x525 the detail window,
+# 498x382 the explanation, 350x194 the about window).
+capture_window() {
+    local name=$1 size=$2 other="" candidate tries=0
+    while [ -z "$other" ] && [ $tries -lt 50 ]; do
+        for candidate in $(xdotool search --onlyvisible --pid $app 2>/dev/null); do
+            [ "$(window_size "$candidate")" = "$size" ] && other=$candidate
+        done
+        tries=$((tries + 1))
+        sleep 0.1
+    done
+    [ -n "$other" ] || { echo "no $size window for $name" >&2; return 1; }
+    sleep 0.4
+    import -window "$other" "$out/$name.png"
+    echo "$out/$name.png"
 }
 
 # Captures the screen around the main window, with a margin for boxes that stand over it.
@@ -67,6 +96,7 @@ click_button() {
     sleep 0.4
 }
 click_appraise() { click_button 64; }
+click_detail() { click_button 112; }
 click_clear() { click_button 256; }
 
 start_program
@@ -75,6 +105,22 @@ capture main-fresh
 enter_reading 昭和 60 5 12 山田花子 長女
 click_appraise
 capture main-reading
+click_detail
+capture_window detail-48 594x525
+focus_main
+xdotool key alt+o Up Return   # オプション → 年令非表示, the last entry
+sleep 0.2
+click_detail
+capture_window detail-masked 594x525
+focus_main
+xdotool key alt+o Up Return
+focus_main
+xdotool key alt+h Return      # ヘルプ → 説明
+capture_window help 498x382
+focus_main
+xdotool key alt+h Down Return # ヘルプ → ﾊﾞｰｼﾞｮﾝ
+capture_window about 350x194
+focus_main
 
 click_clear
 enter_reading 西暦 50 1 1
@@ -90,4 +136,6 @@ start_program
 enter_reading 平成 1 1 8
 click_appraise
 capture main-dark
+click_detail
+capture_window detail-dark 594x525
 stop_program
