@@ -10,7 +10,9 @@ session_start() {
     chmod 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
     exec 5> "$SESSION_DIR/display"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp > "$SESSION_DIR/xvfb.log" 2>&1 &
+    # -noreset: when its last client goes the server would start over, refusing connections for
+    # a moment; the tests kill a copy and start the next one at once.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset > "$SESSION_DIR/xvfb.log" 2>&1 &
     SESSION_XVFB=$!
     local tries=0
     while [ ! -s "$SESSION_DIR/display" ]; do
