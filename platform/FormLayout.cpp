@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QCursor>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
@@ -31,8 +32,30 @@ QRect TwipRect::toPixels() const {
                  TwipsToPixels(height));
 }
 
+namespace {
+
+// The installed face that stands for a face name of the tables. Asking fontconfig to substitute
+// a face it does not know is slow, and every font of every window would ask again.
+QString InstalledFamily(const QString& family) {
+    static QHash<QString, QString> resolved;
+    const auto known = resolved.constFind(family);
+    if (known != resolved.cend())
+        return *known;
+    QString installed = family;
+    for (const QString& substitute : QFont::substitutes(family)) {
+        if (QFontDatabase::hasFamily(substitute)) {
+            installed = substitute;
+            break;
+        }
+    }
+    resolved.insert(family, installed);
+    return installed;
+}
+
+} // namespace
+
 QFont MakeFont(const FontSpec& style) {
-    QFont font(style.family);
+    QFont font(InstalledFamily(style.family));
     font.setPixelSize(qRound(style.points * 96.0 / 72.0));
     if (style.weight > 0)
         font.setWeight(static_cast<QFont::Weight>(style.weight));
