@@ -5,6 +5,11 @@
 #include <QProcess>
 #include <QUrl>
 
+#ifdef Q_OS_WIN
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
 namespace soranika {
 
 bool SystemTextViewer::openTextFile(const QString& folder, const QString& fileName) {
@@ -16,8 +21,15 @@ bool SystemTextViewer::openTextFile(const QString& folder, const QString& fileNa
 }
 
 void SystemAddressOpener::openAddress(const QString& address) {
+#ifdef Q_OS_WIN
+    // The system's "open" of the address, owned by the desktop, shown as it is (SW_SHOW); the
+    // result is not looked at.
+    const QByteArray file = address.toLocal8Bit();
+    ShellExecuteA(GetDesktopWindow(), "open", file.constData(), nullptr, "", SW_SHOW);
+#else
     // The answer only says whether a launcher was started, not whether a page opened.
     QDesktopServices::openUrl(QUrl(address));
+#endif
 }
 
 } // namespace soranika

@@ -52,6 +52,7 @@ private slots:
     void commandsNeedAReadingFirst_data();
     void commandsNeedAReadingFirst();
     void recordUpdatesTheStatusLabels();
+    void aRestartShowsWhatTheLastRunStored();
     void detailShowsTheReading();
     void detailFollowsTheAgeSwitchAndTheLatestReading();
     void detailWithoutPictureStillOpens();
@@ -171,6 +172,26 @@ void TestCommands::recordUpdatesTheStatusLabels() {
     QCOMPARE(form.Label9->caption(), u"鑑定履歴:2件"_s);
     file.seek(0);
     QVERIFY(file.readAll().contains(EncodeHistoryEntry({u"氏　　名：山田太郎"_s})));
+}
+
+void TestCommands::aRestartShowsWhatTheLastRunStored() {
+    Form1& form = startWithReading();
+    form.btnKioku_Click();
+    form.btnKioku_Click();
+    system_->colours.answers.push_back(QColor(0x20, 0x40, 0x60));
+    form.Mnu_iro_Click();
+    form.Mnu_nen->trigger();
+    form_->close();
+    form_.reset();
+
+    Form1 again(*platform_);
+    QVERIFY(again.Form_Load());
+    QCOMPARE(again.Label8->caption(), u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(again.Label9->caption(), u"鑑定履歴:2件"_s);
+    QCOMPARE(again.WindowColour.colour(), QColor(0x20, 0x40, 0x60));
+    QCOMPARE(again.centralWidget()->palette().color(QPalette::Window), QColor(0x20, 0x40, 0x60));
+    QVERIFY(!again.ageHidden());
+    QVERIFY(!again.readingPresent());
 }
 
 void TestCommands::detailShowsTheReading() {
