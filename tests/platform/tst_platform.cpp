@@ -5,7 +5,6 @@
 #include "ProgramSettings.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
-#include "WindowColour.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +22,6 @@ private slots:
     void settingsLiveInVobrelConf();
     void singleCopyLock();
     void staleLockIsTakenOver();
-    void colourValues_data();
-    void colourValues();
     void twipsToPixels();
     void captionLabelShowsCarriageReturnsAsLineBreaks();
     void labelsSizedToTheirText();
@@ -80,24 +77,6 @@ void TestPlatform::staleLockIsTakenOver() {
     stale.close();
     LockFileInstance instance(path);
     QVERIFY(instance.claim());
-}
-
-void TestPlatform::colourValues_data() {
-    QTest::addColumn<quint32>("value");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("black") << 0u << QColor(0, 0, 0);
-    QTest::newRow("white") << 16777215u << QColor(255, 255, 255);
-    QTest::newRow("default pink") << 12632319u << QColor(255, 192, 192);
-    QTest::newRow("red in the lowest byte") << 255u << QColor(255, 0, 0);
-    QTest::newRow("blue in the third") << 16711680u << QColor(0, 0, 255);
-}
-
-void TestPlatform::colourValues() {
-    QFETCH(quint32, value);
-    QFETCH(QColor, colour);
-    QCOMPARE(ColourFromValue(value), colour);
-    QCOMPARE(ValueFromColour(colour), value);
-    QCOMPARE(ParseColourText(QString::number(value)), std::optional<quint32>(value));
 }
 
 void TestPlatform::twipsToPixels() {
