@@ -1,8 +1,7 @@
 #include "HelpText.h"
 
 #include "Cp932.h"
-
-#include <QFile>
+#include "RegularFile.h"
 
 namespace soranika {
 
@@ -27,13 +26,10 @@ QString HelpTextFromBytes(const QByteArray& bytes) {
 }
 
 std::optional<QString> ReadHelpText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return HelpTextFromBytes(bytes);
+    const auto content = ReadRegularFile(path, LargestHelpFileSize);
+    if (const auto* bytes = std::get_if<QByteArray>(&content))
+        return HelpTextFromBytes(*bytes);
+    return std::nullopt;
 }
 
 } // namespace soranika

@@ -12,7 +12,11 @@ inline const QString HelpFileName = QStringLiteral("readme.txt");
 // by CR LF, the last one too. A line ends at CR or CR LF; a lone LF stays inside its line.
 QString HelpTextFromBytes(const QByteArray& bytes);
 
-// Reads the help file afresh; nothing when it is missing or cannot be read.
+// The help text is a few pages; a larger file is not a help text.
+inline constexpr qint64 LargestHelpFileSize = 1 << 20;
+
+// Reads the help file afresh; nothing when it is missing, cannot be read, is no regular file or
+// is larger than LargestHelpFileSize.
 std::optional<QString> ReadHelpText(const QString& path);
 
 } // namespace soranika

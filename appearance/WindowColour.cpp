@@ -2,6 +2,9 @@
 
 #include "ColourDialog.h"
 #include "FormLayout.h"
+#include "MessageBoxes.h"
+#include "Platform.h"
+#include "ProductInfo.h"
 #include "ProgramSettings.h"
 
 #include <QWidget>
@@ -42,18 +45,33 @@ void WindowColours::apply(quint32 value) {
     }
 }
 
-void ChangeWindowColour(WindowColours& colours, ColourDialog& dialog, SettingsStore& store,
-                        QWidget* dialogParent) {
-    const std::optional<QColor> chosen = dialog.chooseColour(dialogParent, colours.colour());
+namespace {
+
+void StoreColour(quint32 value, Platform& platform, QWidget* parent) {
+    const auto problem = ProgramSettings::Write(platform.settings, ProgramSettings::ColourKey,
+                                                QString::number(value));
+    if (!problem)
+        return;
+    platform.messages.show(parent,
+                           {ProblemText(QStringLiteral("フォームの色を保存できませんでした。"
+                                                       "次に起動したときは、この色になりません。"),
+                                        ProgramSettings::Location(platform.settings), *problem),
+                            ApplicationTitle, Message::Buttons::Ok, Message::Icon::Warning});
+}
+
+} // namespace
+
+void ChangeWindowColour(WindowColours& colours, Platform& platform, QWidget* parent) {
+    const std::optional<QColor> chosen = platform.colours.chooseColour(parent, colours.colour());
     if (chosen && chosen->isValid())
         colours.apply(ValueFromColour(*chosen));
     // Stored also after a cancel, so that a first cancel leaves the default in the store.
-    ProgramSettings::Write(store, ProgramSettings::ColourKey, QString::number(colours.value()));
+    StoreColour(colours.value(), platform, parent);
 }
 
-void RestoreDefaultColour(WindowColours& colours, SettingsStore& store) {
+void RestoreDefaultColour(WindowColours& colours, Platform& platform, QWidget* parent) {
     colours.apply(DefaultWindowColour);
-    ProgramSettings::Write(store, ProgramSettings::ColourKey, QString::number(DefaultWindowColour));
+    StoreColour(DefaultWindowColour, platform, parent);
 }
 
 } // namespace soranika

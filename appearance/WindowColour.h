@@ -10,8 +10,7 @@ class QWidget;
 
 namespace soranika {
 
-class ColourDialog;
-class SettingsStore;
+struct Platform;
 
 // Colours are kept as 32-bit values with red in the lowest byte (00BBGGRR), the form in which
 // the setting "Color" stores them.
@@ -45,12 +44,12 @@ private:
 };
 
 // "フォーム色を変更": the colour dialog opens on the colour in use; a chosen colour goes to every
-// window. The colour in use is stored afterwards, also after a cancel. Nothing is reported: a
-// failing step is skipped.
-void ChangeWindowColour(WindowColours& colours, ColourDialog& dialog, SettingsStore& store,
-                        QWidget* dialogParent);
+// window. The colour in use is stored afterwards, also after a cancel. When it cannot be stored
+// the colour stays for this run and the user is told that it will not be kept, where and why.
+void ChangeWindowColour(WindowColours& colours, Platform& platform, QWidget* parent);
 
-// "フォーム色を元に戻す": back to the default colour, applied and stored, without asking.
-void RestoreDefaultColour(WindowColours& colours, SettingsStore& store);
+// "フォーム色を元に戻す": back to the default colour, applied and stored, without asking; a
+// failure to store it is reported as above.
+void RestoreDefaultColour(WindowColours& colours, Platform& platform, QWidget* parent);
 
 } // namespace soranika

@@ -17,6 +17,7 @@
 #include "ProductInfo.h"
 #include "ProgramFolder.h"
 #include "SingleInstance.h"
+#include "SingleLineText.h"
 #include "Startup.h"
 
 #include <QCloseEvent>
@@ -185,6 +186,10 @@ void Form1::buildControls() {
     Line2 = Control<LineControl>(controls, "Line2");
     Line3 = Control<LineControl>(controls, "Line3");
     Line4 = Control<LineControl>(controls, "Line4");
+
+    // The name and the memo go into the history file one line each, as the boxes show them.
+    for (QLineEdit* box : {Text4, Text2})
+        box->setValidator(new SingleLineValidator(box));
 
     Image1->setPixmap(ProgramIcon().pixmap(32, 32));
     Combo1[0]->setEditText(QStringLiteral("西暦"));
@@ -369,11 +374,11 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Mnu_iro_Click() {
-    ChangeWindowColour(WindowColour, platform_.colours, platform_.settings, this);
+    ChangeWindowColour(WindowColour, platform_, this);
 }
 
 void Form1::Mnu_ColorMoto_Click() {
-    RestoreDefaultColour(WindowColour, platform_.settings);
+    RestoreDefaultColour(WindowColour, platform_, this);
 }
 
 void Form1::Mnu_nen_Click() {

@@ -7,6 +7,11 @@
 
 namespace soranika {
 
+QString ProblemText(const QString& what, const QString& where, const QString& reason) {
+    return what + QStringLiteral("\n\n") + where + QStringLiteral("\n（") + reason +
+           QStringLiteral("）");
+}
+
 MessageAnswer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     QMessageBox box(parent);
     box.setWindowTitle(message.title);

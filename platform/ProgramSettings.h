@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <optional>
+#include <utility>
 
 namespace soranika {
 
@@ -25,7 +29,16 @@ inline bool IsUnset(const QString& text) {
 }
 
 QString Read(const SettingsStore& store, const QString& key);
-bool Write(SettingsStore& store, const QString& key, const QString& text);
+// Returns nothing when the text is stored, otherwise the reason it could not be.
+std::optional<QString> Write(SettingsStore& store, const QString& key, const QString& text);
+
+// Writes several keys in the order given, all of them or none: when one cannot be stored, the
+// keys written before it get their earlier texts back. Returns the reason of the failure.
+std::optional<QString> WriteTogether(SettingsStore& store,
+                                     const QList<std::pair<QString, QString>>& keysAndTexts);
+
+// Where the program's settings are kept, for messages that say what could not be saved.
+QString Location(const SettingsStore& store);
 
 } // namespace ProgramSettings
 

@@ -1,6 +1,14 @@
 #include "SettingsStore.h"
 
+#include "RegularFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace soranika {
 
@@ -10,22 +18,106 @@ QString KeyPath(const QString& section, const QString& key) {
     return section + u'/' + key;
 }
 
+QSettings OpenStore(const QString& application) {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application);
+}
+
+// Where QSettings keeps the values of a file-based store, worked out without opening it: opening
+// reads the whole file.
+QString StoreFilePath(const QString& application) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return OpenStore(application).fileName();
+#else
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath() + QStringLiteral("/.config");
+    return QDir(folder).filePath(application + QStringLiteral(".conf"));
+#endif
+}
+
+// Why a store file is not to be read at all, or nothing when it is fine (or absent).
+std::optional<QString> UnusableStoreFile(const QString& application) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    Q_UNUSED(application);
+    return std::nullopt;
+#else
+    const QFileInfo info(StoreFilePath(application));
+    if (!info.exists())
+        return std::nullopt;
+    if (!info.isFile())
+        return NotARegularFileReason();
+    if (info.size() > QtSettingsStore::LargestFileSize)
+        return QStringLiteral("ファイルが大きすぎます（%1 バイト。読むのは %2 バイトまでです）")
+            .arg(QLocale(QLocale::Japanese).toString(info.size()),
+                 QLocale(QLocale::Japanese).toString(QtSettingsStore::LargestFileSize));
+    return std::nullopt;
+#endif
+}
+
+// QSettings only says that it could not write. Retrace its steps on the file and its folder,
+// without changing either, to find the system's own reason.
+QString WhyNotWritten(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        QFile existing(path);
+        if (!existing.open(QIODevice::ReadWrite))
+            return existing.errorString();
+    }
+    if (!QDir().mkpath(info.absolutePath())) {
+        const QFileInfo folder(info.absolutePath());
+        return folder.exists() && !folder.isDir()
+                   ? QStringLiteral("%1 がフォルダではありません")
+                         .arg(QDir::toNativeSeparators(folder.absoluteFilePath()))
+                   : QStringLiteral("フォルダを作れません");
+    }
+    // The new content goes into a file beside the old one first: try that much, then drop it.
+    QSaveFile trial(path);
+    if (!trial.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return trial.errorString();
+    const QByteArray sample(qMax<qint64>(info.size(), 4096), ' ');
+    const bool written = trial.write(sample) == sample.size();
+    const QString reason = trial.errorString();
+    trial.cancelWriting();
+    if (!written)
+        return reason;
+    return QStringLiteral("設定を書き込めません");
+}
+
 } // namespace
 
 QString QtSettingsStore::ReadSetting(const QString& application, const QString& section,
                                      const QString& key, const QString& defaultText) const {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
+    if (UnusableStoreFile(application))
+        return defaultText;
+    const QSettings settings = OpenStore(application);
     const QVariant value = settings.value(KeyPath(section, key));
     // Values are always written as text; anything else came from a hand-edited file.
     return value.isValid() ? value.toString() : defaultText;
 }
 
-bool QtSettingsStore::WriteSetting(const QString& application, const QString& section,
-                                   const QString& key, const QString& text) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
-    settings.setValue(KeyPath(section, key), text);
+std::optional<QString> QtSettingsStore::WriteSetting(const QString& application,
+                                                     const QString& section, const QString& key,
+                                                     const QString& text) {
+    if (const auto unusable = UnusableStoreFile(application))
+        return unusable;
+    QSettings settings = OpenStore(application);
+    const QString keyPath = KeyPath(section, key);
+    const QVariant previous = settings.value(keyPath);
+    settings.setValue(keyPath, text);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return std::nullopt;
+    // QSettings keeps an unwritten value in its process-wide cache, where later reads would find
+    // it. Put the stored one back, so that the program goes on with what the file holds.
+    if (previous.isValid())
+        settings.setValue(keyPath, previous);
+    else
+        settings.remove(keyPath);
+    return WhyNotWritten(settings.fileName());
+}
+
+QString QtSettingsStore::Location(const QString& application) const {
+    return QDir::toNativeSeparators(StoreFilePath(application));
 }
 
 } // namespace soranika

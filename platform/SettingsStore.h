@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace soranika {
 
 // The per-user settings store: text values addressed by application, section and key. A key that
@@ -11,19 +13,29 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString ReadSetting(const QString& application, const QString& section,
                                 const QString& key, const QString& defaultText) const = 0;
-    // Returns false when the value could not be stored.
-    virtual bool WriteSetting(const QString& application, const QString& section,
-                              const QString& key, const QString& text) = 0;
+    // Returns nothing when the value is stored, otherwise the reason it could not be.
+    virtual std::optional<QString> WriteSetting(const QString& application, const QString& section,
+                                                const QString& key, const QString& text) = 0;
+    // Where the values of an application are kept, as the user would look for them: a file, or
+    // a key of the registry.
+    virtual QString Location(const QString& application) const = 0;
 };
 
 // Qt's per-user settings: on Linux the file $XDG_CONFIG_HOME/<application>.conf (normally
 // ~/.config/vobrel.conf) with one [section] group; on Windows the registry.
+//
+// The program's own file holds three short values. A file that is far larger, or that is no
+// regular file at all, was not written by the program: it is left alone, reads as if nothing
+// were stored, and every write reports it, so that no start-up or command is held up by it.
 class QtSettingsStore final : public SettingsStore {
 public:
+    static constexpr qint64 LargestFileSize = 1 << 20;
+
     QString ReadSetting(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText) const override;
-    bool WriteSetting(const QString& application, const QString& section, const QString& key,
-                      const QString& text) override;
+    std::optional<QString> WriteSetting(const QString& application, const QString& section,
+                                        const QString& key, const QString& text) override;
+    QString Location(const QString& application) const override;
 };
 
 } // namespace soranika

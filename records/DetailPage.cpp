@@ -3,7 +3,9 @@
 #include "Form3.h"
 #include "FormLayout.h"
 #include "ReadingFormat.h"
+#include "RegularFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 
@@ -38,16 +40,25 @@ std::optional<QString> FillDetailWindow(Form3& window, const DetailPage& page,
     window.Label5->setCaption(page.shownAt);
     window.Label9->setCaption(page.title);
 
-    // Read by content, whatever the extension says.
     const QString path = QDir(pictureFolder).filePath(TypePictureFileName(page.typeIndex));
-    QImageReader reader(path);
+    const auto problem = [&](const QString& reason) {
+        window.Image2->clear();
+        return QDir::toNativeSeparators(path) + QStringLiteral("\n（") + reason +
+               QStringLiteral("）");
+    };
+    // Only a regular file, and only so much of it: a pipe or a device in its place must not hold
+    // the window up.
+    auto content = ReadRegularFile(path, LargestPictureFileSize);
+    if (const auto* reason = std::get_if<QString>(&content))
+        return problem(*reason);
+    QBuffer buffer(&std::get<QByteArray>(content));
+    buffer.open(QIODevice::ReadOnly);
+    // Read by content, whatever the extension says.
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QImage picture = reader.read();
-    if (picture.isNull()) {
-        window.Image2->clear();
-        return QDir::toNativeSeparators(path) + QStringLiteral("\n（") + reader.errorString() +
-               QStringLiteral("）");
-    }
+    if (picture.isNull())
+        return problem(reader.errorString());
     window.Image2->setPixmap(QPixmap::fromImage(picture));
     return std::nullopt;
 }

@@ -27,8 +27,10 @@ struct DetailPage {
 DetailPage MakeDetailPage(const Reading& reading, const QString& name, bool ageHidden,
                           const QDateTime& now);
 
-// The picture of a type beside the program: "Image(7).tkb" for type 7.
+// The picture of a type beside the program: "Image(7).tkb" for type 7. The pictures shipped are
+// under 100 KB; a file beyond this size is not read.
 QString TypePictureFileName(int typeIndex);
+inline constexpr qint64 LargestPictureFileSize = 16 << 20;
 
 // Fills the detail window with the page in its background colour, without showing it, then loads
 // the type's picture from `pictureFolder`. The texts are set in every case; when the picture

@@ -10,36 +10,51 @@
 #include "ProgramFolder.h"
 #include "ProgramSettings.h"
 #include "ReadingFormat.h"
+#include "SettingsStore.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace soranika {
 
 namespace {
-
-// The history file's name and the reason, for a message that says what went wrong.
-QString FileProblem(const QString& what, const QString& path, const QString& reason) {
-    return what + QStringLiteral("\n\n") + QDir::toNativeSeparators(path) + QStringLiteral("\n（") +
-           reason + QStringLiteral("）");
-}
 
 void Warn(Platform& platform, QWidget* parent, const QString& text) {
     platform.messages.show(parent,
                            {text, ApplicationTitle, Message::Buttons::Ok, Message::Icon::Warning});
 }
 
+QString FileProblem(const QString& what, const QString& path, const QString& reason) {
+    return ProblemText(what, QDir::toNativeSeparators(path), reason);
+}
+
+QString SettingsProblem(const QString& what, const SettingsStore& store, const QString& reason) {
+    return ProblemText(what, ProgramSettings::Location(store), reason);
+}
+
 } // namespace
 
-qint64 StoredRecordCount(const QString& text) {
-    if (ProgramSettings::IsUnset(text))
-        return 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return 0;
-    }
-    bool ok = false;
-    const qint64 count = text.toLongLong(&ok);
-    return ok ? count : 0;
+QString NextRecordCount(const QString& stored) {
+    const bool wholeNumber =
+        !ProgramSettings::IsUnset(stored) &&
+        std::all_of(stored.cbegin(), stored.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!wholeNumber)
+        return QStringLiteral("1");
+    // Add one digit by digit, from the right, so that no length is too long.
+    QString next = stored;
+    qsizetype i = next.size() - 1;
+    while (i >= 0 && next[i] == u'9')
+        next[i--] = u'0';
+    if (i >= 0)
+        next[i] = QChar(next[i].unicode() + 1);
+    else
+        next.prepend(u'1');
+    // Leading zeros of a hand-edited value are dropped, as the count is always stored.
+    qsizetype firstDigit = 0;
+    while (firstDigit + 1 < next.size() && next[firstDigit] == u'0')
+        ++firstDigit;
+    return next.mid(firstDigit);
 }
 
 std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& name,
@@ -57,10 +72,15 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
         return std::nullopt;
     }
 
-    const QString count =
-        QString::number(StoredRecordCount(Read(platform.settings, RecordCountKey)) + 1);
-    Write(platform.settings, RecordCountKey, count);
-    Write(platform.settings, RecordTimeKey, now);
+    const QString count = NextRecordCount(Read(platform.settings, RecordCountKey));
+    if (const auto problem =
+            WriteTogether(platform.settings, {{RecordCountKey, count}, {RecordTimeKey, now}})) {
+        Warn(platform, parent,
+             SettingsProblem(QStringLiteral("鑑定結果は履歴ファイルに記録しましたが、"
+                                            "記録件数と日時を保存できませんでした。"),
+                             platform.settings, *problem));
+        return std::nullopt;
+    }
     return StatusTexts{QStringLiteral("前回鑑定日時：") + now,
                        QStringLiteral("鑑定履歴:") + count + QStringLiteral("件")};
 }
@@ -85,14 +105,34 @@ void ClearHistory(Platform& platform, QWidget* parent,
     if (platform.messages.show(parent, confirmation) != MessageAnswer::Ok)
         return;
 
+    // The emptied file waits beside the history until the settings are cleared too; a failure
+    // of either leaves both as they were.
     const QString path = platform.folder.filePath(HistoryFileName);
-    if (const auto problem = ReplaceWhole(path, QByteArrayLiteral("\r\n"))) {
-        Warn(platform, parent,
-             FileProblem(QStringLiteral("履歴ファイルを削除できませんでした。"), path, *problem));
+    const QString fileFailure = QStringLiteral("履歴ファイルを削除できませんでした。");
+    PendingReplacement emptied(path);
+    if (const auto problem = emptied.write(QByteArrayLiteral("\r\n"))) {
+        Warn(platform, parent, FileProblem(fileFailure, path, *problem));
         return;
     }
-    Write(platform.settings, RecordCountKey, QString());
-    Write(platform.settings, RecordTimeKey, QString());
+    const QString countBefore = Read(platform.settings, RecordCountKey);
+    const QString timeBefore = Read(platform.settings, RecordTimeKey);
+    if (const auto problem =
+            WriteTogether(platform.settings, {{RecordCountKey, {}}, {RecordTimeKey, {}}})) {
+        Warn(platform, parent,
+             SettingsProblem(QStringLiteral("履歴を削除できませんでした。記録件数と日時を保存"
+                                            "できません。"),
+                             platform.settings, *problem));
+        return;
+    }
+    if (const auto problem = emptied.commit()) {
+        const auto unset = [](const QString& text) {
+            return IsUnset(text) ? QString() : text;
+        };
+        WriteTogether(platform.settings,
+                      {{RecordCountKey, unset(countBefore)}, {RecordTimeKey, unset(timeBefore)}});
+        Warn(platform, parent, FileProblem(fileFailure, path, *problem));
+        return;
+    }
     showStatus({QStringLiteral("前回鑑定日時："), QStringLiteral("鑑定履歴：0件")});
     platform.messages.show(parent, {QStringLiteral("過去の鑑定した履歴をすべて削除しました。"),
                                     QStringLiteral("　　     　　　　　　鑑定履歴削除 "),

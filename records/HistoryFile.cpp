@@ -1,19 +1,38 @@
 #include "HistoryFile.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace soranika {
 
+QString FinalLinkTarget(const QString& path) {
+    // Bounded like the system's own resolution, so that a loop of links ends.
+    QFileInfo info(path);
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
 std::optional<QString> AppendWhole(const QString& path, const QByteArray& bytes) {
-    const bool existed = QFileInfo::exists(path);
-    QFile file(path);
-    // Unbuffered, so that a short write shows here and not later at close.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return file.errorString();
+    // Undoing a failed first write removes the file the links lead to, never a link.
+    const QString target = FinalLinkTarget(path);
+    const bool existed = QFileInfo::exists(target);
+    QFile file;
+    if (const QString problem = OpenRegularFile(file, target, true); !problem.isEmpty())
+        return problem;
     const qint64 before = file.size();
-    if (file.write(bytes) == bytes.size() && file.flush()) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // A disk that fills up part-way takes some bytes and then refuses the rest; asking again
+        // for the rest brings the system's reason.
+        const qint64 taken = file.write(bytes.constData() + written, bytes.size() - written);
+        if (taken <= 0)
+            break;
+        written += taken;
+    }
+    if (written == bytes.size()) {
         file.close();
         return std::nullopt;
     }
@@ -21,21 +40,34 @@ std::optional<QString> AppendWhole(const QString& path, const QByteArray& bytes)
     file.resize(before);
     file.close();
     if (!existed)
-        QFile::remove(path);
+        QFile::remove(target);
     return reason;
 }
 
-std::optional<QString> ReplaceWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+PendingReplacement::PendingReplacement(const QString& path)
+    : path_(path)
+    , file_(path) {}
+
+std::optional<QString> PendingReplacement::write(const QByteArray& bytes) {
+    // A pipe or a device in its place is left alone, not replaced by a file.
+    const QFileInfo target(FinalLinkTarget(path_));
+    if (target.exists() && !target.isFile())
+        return NotARegularFileReason();
+    // Unbuffered, so that a full disk shows at this write; QSaveFile would otherwise find it only
+    // while committing, and put the short file in place all the same.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file_.errorString();
+    if (file_.write(bytes) != bytes.size()) {
+        const QString reason = file_.errorString();
+        file_.cancelWriting();
         return reason;
     }
-    if (!file.commit())
-        return file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QString> PendingReplacement::commit() {
+    if (!file_.commit())
+        return file_.errorString();
     return std::nullopt;
 }
 

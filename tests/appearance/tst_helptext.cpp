@@ -1,11 +1,14 @@
 // The help file as the explanation window shows it.
 
 #include "HelpText.h"
+#include "RealFaults.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace soranika;
+using namespace soranika::testing;
 using namespace Qt::StringLiterals;
 
 class TestHelpText : public QObject {
@@ -41,6 +44,23 @@ void TestHelpText::missingOrUnreadableFile() {
     QTemporaryDir folder;
     QVERIFY(!ReadHelpText(folder.filePath(u"readme.txt"_s)));
     QVERIFY(!ReadHelpText(folder.path())); // a folder
+
+    // A link to an endless device, a help text far too large, and a pipe nobody writes to: each
+    // is refused at once instead of freezing the window or eating the memory.
+    const QString path = folder.filePath(u"readme.txt"_s);
+    QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    QVERIFY(!ReadHelpText(path));
+    QVERIFY(QFile::remove(path));
+    {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(LargestHelpFileSize + 1));
+    }
+    QVERIFY(!ReadHelpText(path));
+    QVERIFY(QFile::remove(path));
+    if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    QVERIFY(!ReadHelpText(path));
 }
 
 QTEST_APPLESS_MAIN(TestHelpText)

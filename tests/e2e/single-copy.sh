@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Two real copies of the program in a private X server: the second is refused with a message and
-# ends after OK without touching the settings; a first copy that was killed does not block the
-# next start.
+# ends after OK without touching the settings; a first copy that was killed, or a lock file left
+# damaged, does not block the next start; two copies started at the same instant give one window.
 #   single-copy.sh PATH/TO/soranika
 set -euo pipefail
 program=${1:?usage: single-copy.sh PATH/TO/soranika}
 . "$(dirname "$0")/../../scripts/lib/desktop-session.sh"
-trap 'kill -9 ${first:-} ${third:-} 2>/dev/null || true; session_end' EXIT
+trap 'kill -9 ${first:-} ${third:-} ${a:-} ${b:-} 2>/dev/null || true; session_end' EXIT
 session_start
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -50,4 +50,29 @@ xdotool mousemove --window "$third_window" 488 $((menu_height + 324)) click 1
 wait_exit $third 10 || fail "Quit did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "Quit ended the program with status $EXIT_STATUS"
 echo "PASS: Quit ends the program"
-echo "3 passed, 0 failed"
+
+# What a power loss can leave: an empty or garbage lock file naming no running copy.
+for damage in "" "garbage $RANDOM"; do
+    printf '%s' "$damage" > "$XDG_RUNTIME_DIR/soranika.lock"
+    "$program" & a=$!
+    window=$(window_of $a) || fail "no window with a damaged lock file ('$damage')"
+    case "$(window_size "$window")" in $main_size*) ;; *) fail "a damaged lock file blocks the start";; esac
+    { kill -9 $a; wait $a; } 2>/dev/null || true
+done
+echo "PASS: a damaged lock file does not block the start"
+
+# Two copies at the same instant: exactly one main window, the other copy is refused.
+for round in 1 2 3; do
+    "$program" & a=$!
+    "$program" & b=$!
+    window_a=$(window_of $a) || fail "round $round: the first copy shows nothing"
+    window_b=$(window_of $b) || fail "round $round: the second copy shows nothing"
+    mains=0
+    for window in "$window_a" "$window_b"; do
+        case "$(window_size "$window")" in $main_size*) mains=$((mains + 1));; esac
+    done
+    [ $mains = 1 ] || fail "round $round: $mains main windows from two copies started together"
+    { kill -9 $a $b; wait $a $b; } 2>/dev/null || true
+done
+echo "PASS: two copies started together give one main window"
+echo "5 passed, 0 failed"

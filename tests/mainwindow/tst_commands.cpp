@@ -1,6 +1,7 @@
 // The commands that take a reading further, driven through the main window: Record, Detail,
 // Print, the history menu, the explanation and about windows.
 
+#include "Cp932.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -52,6 +53,7 @@ private slots:
     void commandsNeedAReadingFirst_data();
     void commandsNeedAReadingFirst();
     void recordUpdatesTheStatusLabels();
+    void pastedLineBreaksNeverReachTheHistory();
     void aRestartShowsWhatTheLastRunStored();
     void detailShowsTheReading();
     void detailFollowsTheAgeSwitchAndTheLatestReading();
@@ -172,6 +174,21 @@ void TestCommands::recordUpdatesTheStatusLabels() {
     QCOMPARE(form.Label9->caption(), u"鑑定履歴:2件"_s);
     file.seek(0);
     QVERIFY(file.readAll().contains(EncodeHistoryEntry({u"氏　　名：山田太郎"_s})));
+}
+
+void TestCommands::pastedLineBreaksNeverReachTheHistory() {
+    Form1& form = startWithReading();
+    form.Text2->clear();
+    form.Text2->insert(u"X\r\nY\nZ\rW"_s); // as a paste or a drop arrives
+    form.Text4->clear();
+    form.Text4->insert(u"山田\n花子"_s);
+    form.btnKioku_Click();
+    QFile file(programFile(HistoryFileName));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.value(2), EncodeCp932(u"氏　　名：山田 花子\r"_s));
+    QCOMPARE(lines.value(6), EncodeCp932(u"備　　考：X Y Z W\r"_s));
+    QVERIFY(lines.value(7).startsWith(EncodeCp932(QString(14, QChar(0x3000)) + u"＜性　　格＞"_s)));
 }
 
 void TestCommands::aRestartShowsWhatTheLastRunStored() {

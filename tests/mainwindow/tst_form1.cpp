@@ -61,6 +61,7 @@ private slots:
     void clearEmptiesTheEntryAndTheResult();
     void colourCommands();
     void colourReachesWindowsMadeAgain();
+    void colourThatCannotBeStoredIsUsedAndReported();
     void startUpOnAFreshStore();
     void startUpShowsTheStoredValues();
     void startUpWithStoredTextsThatAreNotNumbers_data();
@@ -404,6 +405,28 @@ void TestForm1::colourReachesWindowsMadeAgain() {
     form.Mnu_iro_Click();
     QCOMPARE(Background(form.form3()), QColor(Qt::darkGreen));
     QVERIFY(form.form3()->isHidden());
+}
+
+void TestForm1::colourThatCannotBeStoredIsUsedAndReported() {
+    Form1& form = startForm();
+    system_->settings.store(ProgramSettings::ColourKey, u"255"_s);
+    system_->settings.failWrites = true;
+    system_->colours.answers.push_back(QColor(Qt::darkBlue));
+    form.Mnu_iro_Click();
+    // The colour is there for this run; the store keeps the old one, and the user knows.
+    QCOMPARE(Background(form.colouredForms().first()), QColor(Qt::darkBlue));
+    QCOMPARE(system_->settings.stored(ProgramSettings::ColourKey), u"255"_s);
+    form.Mnu_ColorMoto_Click();
+    QCOMPARE(Background(form.colouredForms().first()), QColor(255, 192, 192));
+    QCOMPARE(system_->messages.shown.size(), 2);
+    for (const Message& message : system_->messages.shown) {
+        QVERIFY2(message.text.startsWith(u"フォームの色を保存できませんでした。"_s),
+                 qPrintable(message.text));
+        QVERIFY(message.text.contains(u"(memory)/vobrel"_s));
+        QVERIFY(message.text.contains(MemorySettingsStore::FailureReason));
+        QCOMPARE(message.icon, Message::Icon::Warning);
+        QCOMPARE(message.title, u"ソラニカVer1.0"_s);
+    }
 }
 
 void TestForm1::startUpOnAFreshStore() {

@@ -1,17 +1,29 @@
-// The real adaptors that need no dialog: the settings store, the single-copy lock, and the
-// helpers that lay windows out in twips.
+// The real adaptors that need no dialog: the settings store, the single-copy lock, the files
+// beside the program, the one-line boxes, and the helpers that lay windows out in twips. Faults
+// are real ones where the machine allows: a full disk, an unchangeable file, a read-only folder.
 
 #include "FormLayout.h"
 #include "ProgramSettings.h"
+#include "RealFaults.h"
+#include "RegularFile.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "SingleLineText.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+
 using namespace soranika;
+using namespace soranika::testing;
 using namespace Qt::StringLiterals;
 
 class TestPlatform : public QObject {
@@ -20,39 +32,155 @@ class TestPlatform : public QObject {
 private slots:
     void initTestCase();
     void settingsLiveInVobrelConf();
+    void settingsThatCannotBeWrittenSayWhy();
+    void settingsOnAFullDiskSayWhy();
+    void settingsInAFolderThatIsAFile();
+    void settingsFileThatIsNoSettingsFile();
     void singleCopyLock();
     void staleLockIsTakenOver();
+    void damagedLockNeverLocksOut_data();
+    void damagedLockNeverLocksOut();
+    void lockFolderThatCannotHoldALock();
+    void lockInAReadOnlyFolder();
+    void regularFilesOnly();
+    void lineBreaksBecomeSpaces_data();
+    void lineBreaksBecomeSpaces();
+    void oneLineBoxTakesNoLineBreak();
     void twipsToPixels();
     void captionLabelShowsCarriageReturnsAsLineBreaks();
     void labelsSizedToTheirText();
 
 private:
+    QString configFolder() const { return config_.filePath(u"config"_s); }
+    QString settingsFile() const { return configFolder() + u"/vobrel.conf"_s; }
+
     QTemporaryDir config_;
 };
 
 void TestPlatform::initTestCase() {
     // QSettings fixes its folders at first use, so this comes before any store is made.
     QVERIFY(config_.isValid());
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    QVERIFY(QDir().mkpath(configFolder()));
+    qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
     InstallFontSubstitutions();
 }
 
 void TestPlatform::settingsLiveInVobrelConf() {
     QtSettingsStore store;
     QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"NEW"_s);
-    QVERIFY(ProgramSettings::Write(store, u"Rireki"_s, u"5"_s));
-    QVERIFY(ProgramSettings::Write(store, u"Time"_s, u"2026/12/06 7:15:33"_s));
-    QVERIFY(ProgramSettings::Write(store, u"Color"_s, QString()));
+    QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"5"_s));
+    QVERIFY(!ProgramSettings::Write(store, u"Time"_s, u"2026/12/06 7:15:33"_s));
+    QVERIFY(!ProgramSettings::Write(store, u"Color"_s, QString()));
     QtSettingsStore later;
     QCOMPARE(ProgramSettings::Read(later, u"Rireki"_s), u"5"_s);
     QCOMPARE(ProgramSettings::Read(later, u"Time"_s), u"2026/12/06 7:15:33"_s);
     // An empty text is stored as present, not as absent.
     QCOMPARE(ProgramSettings::Read(later, u"Color"_s), QString());
 
-    QFile file(QDir(config_.path()).filePath(u"vobrel.conf"_s));
+    QCOMPARE(store.Location(u"vobrel"_s), QDir::toNativeSeparators(settingsFile()));
+    QFile file(settingsFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
     QVERIFY2(content.contains("[section1]") && content.contains("Rireki=5"), content.constData());
+}
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void TestPlatform::settingsThatCannotBeWrittenSayWhy() {
+    QtSettingsStore store;
+    QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"5"_s));
+    const QByteArray before = ReadAll(settingsFile());
+    const QString colourBefore = ProgramSettings::Read(store, u"Color"_s);
+    if (const QString problem = SetImmutable(settingsFile(), true); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    const auto failure = ProgramSettings::Write(store, u"Rireki"_s, u"6"_s);
+    const auto secondFailure = ProgramSettings::Write(store, u"Color"_s, u"255"_s);
+    QVERIFY(SetImmutable(settingsFile(), false).isEmpty());
+    QVERIFY(failure);
+    QCOMPARE(*failure, SystemReason(EPERM));
+    QVERIFY(secondFailure);
+    QCOMPARE(ReadAll(settingsFile()), before);
+    // The unwritten values are not kept anywhere for later reads to find.
+    QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"5"_s);
+    QCOMPARE(ProgramSettings::Read(QtSettingsStore(), u"Color"_s), colourBefore);
+}
+
+void TestPlatform::settingsOnAFullDiskSayWhy() {
+    QtSettingsStore store;
+    QVERIFY(!ProgramSettings::Write(store, u"Time"_s, u"2026/12/06 7:15:33"_s));
+    const QByteArray before = ReadAll(settingsFile());
+    SmallDisk disk(16 * 1024, configFolder());
+    if (!disk.problem().isEmpty())
+        QSKIP(qPrintable(disk.problem()));
+    {
+        QFile copy(settingsFile());
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(before);
+    }
+    QVERIFY(disk.fill());
+    const auto failure = ProgramSettings::Write(store, u"Time"_s, u"2027/01/01 0:00:01"_s);
+    QVERIFY(failure);
+    QCOMPARE(*failure, SystemReason(ENOSPC));
+    QCOMPARE(ReadAll(settingsFile()), before);
+    QCOMPARE(ProgramSettings::Read(store, u"Time"_s), u"2026/12/06 7:15:33"_s);
+}
+
+void TestPlatform::settingsInAFolderThatIsAFile() {
+    // ~/.config is a file: nothing can be stored, and the message says so.
+    const QString moved = config_.filePath(u"config-moved"_s);
+    QVERIFY(QDir().rename(configFolder(), moved));
+    {
+        QFile file(configFolder());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QtSettingsStore store;
+    const auto failure = ProgramSettings::Write(store, u"Color"_s, u"255"_s);
+    QVERIFY(QFile::remove(configFolder()));
+    QVERIFY(QDir().rename(moved, configFolder()));
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QDir::toNativeSeparators(configFolder())), qPrintable(*failure));
+}
+
+void TestPlatform::settingsFileThatIsNoSettingsFile() {
+    QtSettingsStore store;
+    QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"5"_s));
+    const QString moved = settingsFile() + u".moved"_s;
+    QVERIFY(QFile::rename(settingsFile(), moved));
+    const auto restore = qScopeGuard([&] {
+        QFile::remove(settingsFile());
+        QFile::rename(moved, settingsFile());
+    });
+
+    // Far larger than the program ever writes: read as nothing stored, left as it is.
+    {
+        QFile huge(settingsFile());
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write("[section1]\nRireki=5\nTime=");
+        huge.write(QByteArray(QtSettingsStore::LargestFileSize, 'x'));
+        huge.write("\n");
+    }
+    const QByteArray before = ReadAll(settingsFile());
+    QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"NEW"_s);
+    const auto refused = ProgramSettings::Write(store, u"Rireki"_s, u"6"_s);
+    QVERIFY(refused);
+    QVERIFY2(refused->contains(u"大きすぎます"_s), qPrintable(*refused));
+    QCOMPARE(ReadAll(settingsFile()), before);
+
+    // A named pipe nobody writes to: reading it would wait for ever.
+    QVERIFY(QFile::remove(settingsFile()));
+    if (const QString problem = MakeNamedPipe(settingsFile()); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"NEW"_s);
+    const auto pipeRefused = ProgramSettings::Write(store, u"Rireki"_s, u"6"_s);
+    QVERIFY(pipeRefused);
+    QCOMPARE(*pipeRefused, NotARegularFileReason());
 }
 
 void TestPlatform::singleCopyLock() {
@@ -77,6 +205,131 @@ void TestPlatform::staleLockIsTakenOver() {
     stale.close();
     LockFileInstance instance(path);
     QVERIFY(instance.claim());
+}
+
+void TestPlatform::damagedLockNeverLocksOut_data() {
+    // What a crash or a power loss can leave behind.
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\x00\xff garbage\n", 11);
+    QTest::newRow("a living process, but no lock held")
+        << QByteArray::number(QCoreApplication::applicationPid()) + "\nsoranika\n";
+}
+
+void TestPlatform::damagedLockNeverLocksOut() {
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"soranika.lock"_s);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    LockFileInstance first(path);
+    QVERIFY(first.claim());
+    // The copy that took over is a real holder: the next one is refused.
+    LockFileInstance second(path);
+    QVERIFY(!second.claim());
+}
+
+void TestPlatform::lockFolderThatCannotHoldALock() {
+    // Where no lock can be made, nothing can tell whether another copy runs: the program starts.
+    QTemporaryDir dir;
+    const QString folderInTheWay = dir.filePath(u"folder.lock"_s);
+    QVERIFY(QDir().mkdir(folderInTheWay));
+    QVERIFY(LockFileInstance(folderInTheWay).claim());
+    QVERIFY(LockFileInstance(dir.filePath(u"no-such-folder/soranika.lock"_s)).claim());
+    const QString pipe = dir.filePath(u"pipe.lock"_s);
+    if (const QString problem = MakeNamedPipe(pipe); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    QVERIFY(LockFileInstance(pipe).claim());
+}
+
+void TestPlatform::lockInAReadOnlyFolder() {
+    ReadOnlyFolder folder;
+    const QString leftBehind = folder.filePath(u"soranika.lock"_s);
+    {
+        QFile file(leftBehind);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("garbage");
+    }
+    if (const QString problem = folder.makeReadOnly(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    // A lock file that is there still carries the lock, read-only as it is.
+    LockFileInstance first(leftBehind);
+    QVERIFY(first.claim());
+    QVERIFY(!LockFileInstance(leftBehind).claim());
+    // One that cannot be made does not keep the program from starting.
+    QVERIFY(LockFileInstance(folder.filePath(u"other.lock"_s)).claim());
+}
+
+void TestPlatform::regularFilesOnly() {
+    QTemporaryDir dir;
+    const QString text = dir.filePath(u"text.txt"_s);
+    {
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("12345");
+    }
+    QCOMPARE(std::get<QByteArray>(ReadRegularFile(text, 5)), QByteArray("12345"));
+    QVERIFY(std::get<QString>(ReadRegularFile(text, 4)).contains(u"大きすぎます"_s));
+    QCOMPARE(std::get<QString>(ReadRegularFile(dir.path(), 100)), NotARegularFileReason());
+    QCOMPARE(std::get<QString>(ReadRegularFile(dir.filePath(u"none"_s), 100)),
+             SystemReason(ENOENT));
+
+    // A link to a device that never ends, and a pipe nobody writes to.
+    const QString zero = dir.filePath(u"zero"_s);
+    QVERIFY(QFile::link(u"/dev/zero"_s, zero));
+    QCOMPARE(std::get<QString>(ReadRegularFile(zero, 100)), NotARegularFileReason());
+    const QString pipe = dir.filePath(u"pipe"_s);
+    if (const QString problem = MakeNamedPipe(pipe); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    QCOMPARE(std::get<QString>(ReadRegularFile(pipe, 100)), NotARegularFileReason());
+    QFile appending;
+    QCOMPARE(OpenRegularFile(appending, pipe, true), NotARegularFileReason());
+    QVERIFY(!appending.isOpen());
+}
+
+void TestPlatform::lineBreaksBecomeSpaces_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("joined");
+    QTest::addColumn<int>("movedCursor");
+    QTest::newRow("all three kinds") << u"X\r\nY\nZ\rW"_s << 8 << u"X Y Z W"_s << 7;
+    QTest::newRow("cursor inside CR LF") << u"a\r\nb"_s << 2 << u"a b"_s << 2;
+    QTest::newRow("cursor before") << u"ab\r\n"_s << 1 << u"ab "_s << 1;
+    QTest::newRow("LF CR is two breaks") << u"a\n\rb"_s << 4 << u"a  b"_s << 4;
+    QTest::newRow("nothing to do") << u"山田　花子"_s << 5 << u"山田　花子"_s << 5;
+}
+
+void TestPlatform::lineBreaksBecomeSpaces() {
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QString, joined);
+    QFETCH(int, movedCursor);
+    QCOMPARE(LineBreaksToSpaces(text, &cursor), joined);
+    QCOMPARE(cursor, movedCursor);
+}
+
+void TestPlatform::oneLineBoxTakesNoLineBreak() {
+    QLineEdit box;
+    box.setValidator(new SingleLineValidator(&box));
+    box.setText(u"既存"_s);
+    box.end(false);
+    box.insert(u"X\r\nY\nZ\rW"_s); // how a paste or a drop arrives
+    QCOMPARE(box.text(), u"既存X Y Z W"_s);
+    QCOMPARE(box.cursorPosition(), 9);
+
+    QApplication::clipboard()->setText(u"長女\r\n二行目"_s);
+    box.clear();
+    box.paste();
+    QCOMPARE(box.text(), u"長女 二行目"_s);
+
+    box.setText(u"a\nb"_s);
+    QCOMPARE(box.text(), u"a b"_s);
+    // Undo brings back what the box showed, never a line break.
+    box.undo();
+    QVERIFY(!box.text().contains(u'\n'));
 }
 
 void TestPlatform::twipsToPixels() {

@@ -5,6 +5,8 @@
 #include "Form3.h"
 #include "FormLayout.h"
 #include "PrintPage.h"
+#include "RealFaults.h"
+#include "RegularFile.h"
 #include "TypeTable.h"
 
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QTest>
 
 using namespace soranika;
+using namespace soranika::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -61,6 +64,7 @@ private slots:
     void layoutOfTheWindow();
     void fillingSetsLabelsColourAndPicture();
     void missingPictureLeavesAnEmptyBox();
+    void pictureThatIsNoPictureFileIsNotRead();
     void picturesLoadByContent();
     void everyProseFitsItsBox();
     void printedPageIsOneVectorPageAtItsOwnSize();
@@ -158,6 +162,39 @@ void TestDetail::missingPictureLeavesAnEmptyBox() {
     broken.close();
     QVERIFY(FillDetailWindow(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
                              folder.path()));
+    QVERIFY(window.Image2->pixmap().isNull());
+}
+
+void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
+    // A pipe nobody writes to would hold the window up for ever; a link to an endless device
+    // would eat the memory; a huge file is no picture of ours.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(TypePictureFileName(48));
+    Form3 window;
+    const auto fill = [&] {
+        return FillDetailWindow(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt),
+                                Qt::white, folder.path());
+    };
+    QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    const auto device = fill();
+    QVERIFY(device && device->contains(NotARegularFileReason()));
+    QVERIFY(window.Image2->pixmap().isNull());
+    QCOMPARE(window.Label9->caption(), u"磁気を帯びたイノシシ"_s);
+
+    QVERIFY(QFile::remove(path));
+    {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(LargestPictureFileSize + 1));
+    }
+    const auto tooLarge = fill();
+    QVERIFY(tooLarge && tooLarge->contains(u"大きすぎます"_s));
+
+    QVERIFY(QFile::remove(path));
+    if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    const auto pipe = fill();
+    QVERIFY(pipe && pipe->contains(NotARegularFileReason()));
     QVERIFY(window.Image2->pixmap().isNull());
 }
 

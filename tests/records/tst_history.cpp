@@ -8,12 +8,17 @@
 #include "MessageBoxes.h"
 #include "ProgramSettings.h"
 #include "ReadingFormat.h"
+#include "RealFaults.h"
+#include "RegularFile.h"
 #include "StandIns.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -93,11 +98,21 @@ private slots:
     void recordIntoAFolderFails();
     void recordOnAFullDiskLeavesTheFileAsItWas();
     void recordThatCannotCreateTheFileLeavesNoFile();
+    void recordOnADiskThatFillsPartWayGivesTheReason();
+    void recordIntoANamedPipeFailsAtOnce();
+    void recordThroughLinks();
+    void failedRecordThroughADanglingLinkLeavesTheLink();
+    void recordWhoseSettingsCannotBeSaved_data();
+    void recordWhoseSettingsCannotBeSaved();
 
     void clearAfterCancelChangesNothing();
     void clearEmptiesTheHistory();
     void clearThenRecord();
     void clearThatCannotWrite();
+    void clearOnAFullDiskChangesNothing();
+    void clearWhoseSettingsCannotBeSavedChangesNothing();
+    void clearThroughALinkKeepsTheLink();
+    void clearLeavesANamedPipeAlone();
     void viewStartsTheEditorOrSaysWhy();
 
 private:
@@ -224,7 +239,13 @@ void TestHistory::recordCountsOnFromTheStore_data() {
     QTest::newRow("99") << u"99"_s << u"100"_s;
     QTest::newRow("edited by hand") << u"abc"_s << u"1"_s;
     QTest::newRow("negative") << u"-3"_s << u"1"_s;
-    QTest::newRow("too large") << u"99999999999999999999"_s << u"1"_s;
+    QTest::newRow("sign") << u"+3"_s << u"1"_s;
+    QTest::newRow("past 64 bits") << u"99999999999999999999"_s << u"100000000000000000000"_s;
+    QTest::newRow("largest 64-bit number") << u"9223372036854775807"_s << u"9223372036854775808"_s;
+    QTest::newRow("zero") << u"0"_s << u"1"_s;
+    QTest::newRow("leading zeros") << u"0099"_s << u"100"_s;
+    QTest::newRow("ten thousand nines") << QString(10000, u'9') << u"1"_s + QString(10000, u'0');
+    QTest::newRow("full-width digits") << u"５"_s << u"1"_s;
 }
 
 void TestHistory::recordCountsOnFromTheStore() {
@@ -283,6 +304,8 @@ void TestHistory::recordOnAFullDiskLeavesTheFileAsItWas() {
     }
     QCOMPARE(ReadAll(historyPath()), before);
     QCOMPARE(system_->messages.shown.size(), 1);
+    QVERIFY2(system_->messages.shown[0].text.contains(SystemReason(EFBIG)),
+             qPrintable(system_->messages.shown[0].text));
     QCOMPARE(system_->settings.writes, 0);
 }
 
@@ -294,6 +317,104 @@ void TestHistory::recordThatCannotCreateTheFileLeavesNoFile() {
     }
     QVERIFY(!QFile::exists(historyPath()));
     QCOMPARE(system_->settings.writes, 0);
+}
+
+void TestHistory::recordOnADiskThatFillsPartWayGivesTheReason() {
+    SmallDisk disk(64 * 1024);
+    if (!disk.problem().isEmpty())
+        QSKIP(qPrintable(disk.problem()));
+    system_->folder.elsewhere = disk.path();
+    // A history that leaves 200 bytes of its last page free: the entry starts to go in, then the
+    // disk is full.
+    const QByteArray before = QByteArray(2 * 4096 - 200, 'x');
+    WriteAll(historyPath(), before);
+    QVERIFY(disk.fill());
+    const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    QCOMPARE(ReadAll(historyPath()), before);
+    QCOMPARE(system_->messages.shown.size(), 1);
+    const QString text = system_->messages.shown[0].text;
+    QVERIFY2(text.contains(u"（"_s + SystemReason(ENOSPC) + u"）"_s), qPrintable(text));
+    QVERIFY2(text.contains(QDir::toNativeSeparators(historyPath())), qPrintable(text));
+    QCOMPARE(system_->settings.writes, 0);
+}
+
+void TestHistory::recordIntoANamedPipeFailsAtOnce() {
+    // Nobody reads the pipe: opening it for writing would wait for ever.
+    const QString problem = MakeNamedPipe(historyPath());
+    if (!problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QVERIFY(system_->messages.shown[0].text.contains(NotARegularFileReason()));
+    QVERIFY(QFileInfo(historyPath()).exists() && !QFileInfo(historyPath()).isFile());
+    QCOMPARE(system_->settings.writes, 0);
+}
+
+void TestHistory::recordThroughLinks() {
+    QTemporaryDir elsewhere;
+    const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    const QByteArray entry =
+        EncodeHistoryEntry(HistoryEntryLines(reading, {}, {}, u"2026/12/06 7:15:33"_s));
+
+    // A link to a file not made yet, through a second link: the file is made where they lead.
+    const QString target = elsewhere.filePath(u"history.txt"_s);
+    const QString middle = elsewhere.filePath(u"middle.txt"_s);
+    QVERIFY(QFile::link(target, middle));
+    QVERIFY(QFile::link(middle, historyPath()));
+    QVERIFY(RecordReading(reading, {}, {}, *platform_, nullptr));
+    QVERIFY(QFileInfo(historyPath()).isSymLink());
+    QVERIFY(QFileInfo(middle).isSymLink());
+    QCOMPARE(ReadAll(target), entry);
+    // And now a link to a file that exists.
+    QVERIFY(RecordReading(reading, {}, {}, *platform_, nullptr));
+    QCOMPARE(ReadAll(target), entry + entry);
+    QVERIFY(QFileInfo(historyPath()).isSymLink());
+}
+
+void TestHistory::failedRecordThroughADanglingLinkLeavesTheLink() {
+    SmallDisk disk(16 * 1024);
+    if (!disk.problem().isEmpty())
+        QSKIP(qPrintable(disk.problem()));
+    QVERIFY(disk.fill());
+    const QString target = disk.filePath(u"SanRireki.txt"_s);
+    QVERIFY(QFile::link(target, historyPath()));
+    const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    QVERIFY(QFileInfo(historyPath()).isSymLink());
+    QCOMPARE(QFileInfo(historyPath()).symLinkTarget(), target);
+    QVERIFY(!QFileInfo::exists(target));
+    QVERIFY(system_->messages.shown[0].text.contains(SystemReason(ENOSPC)));
+}
+
+void TestHistory::recordWhoseSettingsCannotBeSaved_data() {
+    QTest::addColumn<QStringList>("failingKeys");
+    QTest::newRow("count and time") << QStringList{u"Rireki"_s, u"Time"_s};
+    QTest::newRow("time only, after the count") << QStringList{u"Time"_s};
+}
+
+void TestHistory::recordWhoseSettingsCannotBeSaved() {
+    QFETCH(QStringList, failingKeys);
+    auto& store = system_->settings;
+    store.store(ProgramSettings::RecordCountKey, u"5"_s);
+    store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
+    store.failingKeys = failingKeys;
+    const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
+
+    QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    // The entry is in the file, whole; the settings keep what they held.
+    QCOMPARE(ReadAll(historyPath()),
+             EncodeHistoryEntry(HistoryEntryLines(reading, {}, {}, u"2026/12/06 7:15:33"_s)));
+    QCOMPARE(store.stored(ProgramSettings::RecordCountKey), u"5"_s);
+    QCOMPARE(store.stored(ProgramSettings::RecordTimeKey), u"2026/12/01 8:00:00"_s);
+    QCOMPARE(system_->messages.shown.size(), 1);
+    const Message& message = system_->messages.shown[0];
+    QCOMPARE(message.icon, Message::Icon::Warning);
+    QVERIFY2(message.text.startsWith(u"鑑定結果は履歴ファイルに記録しましたが"_s),
+             qPrintable(message.text));
+    QVERIFY(message.text.contains(store.Location(ProgramSettings::Application)));
+    QVERIFY(message.text.contains(MemorySettingsStore::FailureReason));
 }
 
 void TestHistory::clearAfterCancelChangesNothing() {
@@ -357,6 +478,67 @@ void TestHistory::clearThatCannotWrite() {
     QCOMPARE(system_->settings.writes, 0);
     QCOMPARE(system_->messages.shown.size(), 2); // the question, then what went wrong
     QVERIFY(system_->messages.shown[1].text.contains(QDir::toNativeSeparators(historyPath())));
+}
+
+void TestHistory::clearOnAFullDiskChangesNothing() {
+    SmallDisk disk(64 * 1024);
+    if (!disk.problem().isEmpty())
+        QSKIP(qPrintable(disk.problem()));
+    system_->folder.elsewhere = disk.path();
+    const QByteArray before = QByteArray(5000, 'x') + "\r\n";
+    WriteAll(historyPath(), before);
+    QVERIFY(disk.fill());
+    auto& store = system_->settings;
+    store.store(ProgramSettings::RecordCountKey, u"3"_s);
+    store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
+    bool shown = false;
+    ClearHistory(*platform_, nullptr, [&](const StatusTexts&) { shown = true; });
+    QVERIFY(!shown);
+    QCOMPARE(ReadAll(historyPath()), before);
+    QCOMPARE(store.writes, 0);
+    QCOMPARE(system_->messages.shown.size(), 2); // the question, then what went wrong
+    const QString text = system_->messages.shown[1].text;
+    QVERIFY2(text.contains(QDir::toNativeSeparators(historyPath())), qPrintable(text));
+    QVERIFY2(text.contains(SystemReason(ENOSPC)), qPrintable(text));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no leftovers
+}
+
+void TestHistory::clearWhoseSettingsCannotBeSavedChangesNothing() {
+    WriteAll(historyPath(), "history\r\n");
+    auto& store = system_->settings;
+    store.store(ProgramSettings::RecordCountKey, u"3"_s);
+    store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
+    store.failingKeys = {u"Time"_s};
+    bool shown = false;
+    ClearHistory(*platform_, nullptr, [&](const StatusTexts&) { shown = true; });
+    QVERIFY(!shown);
+    QCOMPARE(ReadAll(historyPath()), QByteArray("history\r\n"));
+    QCOMPARE(store.stored(ProgramSettings::RecordCountKey), u"3"_s);
+    QCOMPARE(store.stored(ProgramSettings::RecordTimeKey), u"2026/12/01 8:00:00"_s);
+    QCOMPARE(system_->messages.shown.size(), 2);
+    QVERIFY(system_->messages.shown[1].text.contains(MemorySettingsStore::FailureReason));
+    QCOMPARE(QDir(system_->folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{HistoryFileName});
+}
+
+void TestHistory::clearThroughALinkKeepsTheLink() {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(u"history.txt"_s);
+    WriteAll(target, "history\r\n");
+    QVERIFY(QFile::link(target, historyPath()));
+    ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
+    QVERIFY(QFileInfo(historyPath()).isSymLink());
+    QCOMPARE(ReadAll(target), QByteArray("\r\n"));
+}
+
+void TestHistory::clearLeavesANamedPipeAlone() {
+    const QString problem = MakeNamedPipe(historyPath());
+    if (!problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
+    QVERIFY(QFileInfo(historyPath()).exists() && !QFileInfo(historyPath()).isFile());
+    QCOMPARE(system_->settings.writes, 0);
+    QVERIFY(system_->messages.shown[1].text.contains(NotARegularFileReason()));
 }
 
 void TestHistory::viewStartsTheEditorOrSaysWhy() {

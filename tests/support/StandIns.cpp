@@ -18,14 +18,15 @@ QString MemorySettingsStore::ReadSetting(const QString& application, const QStri
     return values_.value(Path(application, section, key), defaultText);
 }
 
-bool MemorySettingsStore::WriteSetting(const QString& application, const QString& section,
-                                       const QString& key, const QString& text) {
+std::optional<QString> MemorySettingsStore::WriteSetting(const QString& application,
+                                                         const QString& section, const QString& key,
+                                                         const QString& text) {
     ++writes;
-    if (failWrites)
-        return false;
+    if (failWrites || failingKeys.contains(key))
+        return FailureReason;
     values_.insert(Path(application, section, key), text);
     writtenKeys.append(key);
-    return true;
+    return std::nullopt;
 }
 
 std::optional<QString> MemorySettingsStore::stored(const QString& key) const {

@@ -27,8 +27,11 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     QString ReadSetting(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText) const override;
-    bool WriteSetting(const QString& application, const QString& section, const QString& key,
-                      const QString& text) override;
+    std::optional<QString> WriteSetting(const QString& application, const QString& section,
+                                        const QString& key, const QString& text) override;
+    QString Location(const QString& application) const override {
+        return QStringLiteral("(memory)/") + application;
+    }
 
     // The stored text of a key of vobrel/section1, or nothing when it was never written.
     std::optional<QString> stored(const QString& key) const;
@@ -36,7 +39,9 @@ public:
 
     mutable int reads = 0;
     int writes = 0;
-    bool failWrites = false;
+    bool failWrites = false; // every write fails
+    QStringList failingKeys; // writes of these keys fail
+    static inline const QString FailureReason = QStringLiteral("No space left on device");
     QStringList writtenKeys; // in the order of writing
 
 private:
@@ -73,7 +78,8 @@ public:
 
 class TemporaryProgramFolder final : public ProgramFolder {
 public:
-    QString path() const override { return dir_.path(); }
+    QString path() const override { return elsewhere.isEmpty() ? dir_.path() : elsewhere; }
+    QString elsewhere; // a folder of the test's own choosing in place of the temporary one
     bool makeWorkingFolder() override {
         ++madeWorking;
         return true;

@@ -1,0 +1,84 @@
+#include "RegularFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace soranika {
+
+namespace {
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+QString NotARegularFileReason() {
+    return QStringLiteral("通常のファイルではありません");
+}
+
+QString OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
+#ifdef Q_OS_UNIX
+    // O_NONBLOCK: opening a named pipe must not wait for its other end. The check is made on the
+    // opened descriptor, so nothing can be swapped in between.
+    int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    flags |= forAppending ? (O_WRONLY | O_APPEND | O_CREAT) : O_RDONLY;
+    const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    if (fd < 0) {
+        // A pipe without a reader answers "no such device"; say what it really is.
+        const int error = errno;
+        return error == ENXIO ? NotARegularFileReason() : SystemReason(error);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return NotARegularFileReason();
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const QIODevice::OpenMode mode =
+        forAppending ? QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered
+                     : QIODevice::ReadOnly;
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return NotARegularFileReason();
+    file.setFileName(path);
+    const QIODevice::OpenMode mode =
+        forAppending ? QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered
+                     : QIODevice::ReadOnly;
+    if (!file.open(mode))
+        return file.errorString();
+    return {};
+#endif
+}
+
+std::variant<QByteArray, QString> ReadRegularFile(const QString& path, qint64 largestSize) {
+    QFile file;
+    if (const QString problem = OpenRegularFile(file, path, false); !problem.isEmpty())
+        return problem;
+    // Read one byte past the limit instead of trusting the size, which can change under us.
+    const QByteArray bytes = file.read(largestSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    if (bytes.size() > largestSize)
+        return QStringLiteral("ファイルが大きすぎます（%1 バイトまで）")
+            .arg(QLocale(QLocale::Japanese).toString(largestSize));
+    return bytes;
+}
+
+} // namespace soranika

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <variant>
+
+class QFile;
+
+namespace soranika {
+
+// The files the program reads and writes beside itself are ordinary files. Anything else in
+// their place (a named pipe, a device, a folder, a link to one of those) would make the program
+// wait for a writer that never comes or read without end, so it is refused without waiting.
+
+// Opens a regular file for reading, or for appending (created when absent). Links are followed.
+// Returns an empty text on success, otherwise the reason, and `file` stays closed.
+QString OpenRegularFile(QFile& file, const QString& path, bool forAppending);
+
+// The whole content of a regular file of at most `largestSize` bytes, or the reason it cannot
+// be had.
+std::variant<QByteArray, QString> ReadRegularFile(const QString& path, qint64 largestSize);
+
+// The reason for a file that is there but is no regular file.
+QString NotARegularFileReason();
+
+} // namespace soranika

@@ -1,0 +1,115 @@
+#include "RealFaults.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace soranika::testing {
+
+namespace {
+
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+} // namespace
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+SmallDisk::SmallDisk(qint64 bytes, const QString& mountOn)
+    : mountPoint_(mountOn.isEmpty() ? dir_.path() : mountOn) {
+    if (!dir_.isValid()) {
+        problem_ = QStringLiteral("no temporary folder");
+        return;
+    }
+    const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
+    if (::mount("soranika-test", Native(mountPoint_).constData(), "tmpfs", 0,
+                options.constData()) != 0) {
+        problem_ = QStringLiteral("cannot mount a small disk here (%1); run as root")
+                       .arg(SystemReason(errno));
+        return;
+    }
+    mounted_ = true;
+}
+
+SmallDisk::~SmallDisk() {
+    if (mounted_)
+        ::umount2(Native(mountPoint_).constData(), MNT_DETACH);
+}
+
+qint64 SmallDisk::freeBytes() const {
+    struct statvfs status {};
+    if (::statvfs(Native(mountPoint_).constData(), &status) != 0)
+        return -1;
+    return qint64(status.f_bavail) * qint64(status.f_frsize);
+}
+
+bool SmallDisk::fill() {
+    const int fd = ::open(Native(filePath(QStringLiteral("filler"))).constData(),
+                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const QByteArray block(4096, '\0');
+    // Whole pages first, then single bytes into whatever is left.
+    while (::write(fd, block.constData(), block.size()) > 0) {
+    }
+    while (::write(fd, block.constData(), 1) > 0) {
+    }
+    const bool full = errno == ENOSPC;
+    ::close(fd);
+    return full && freeBytes() == 0;
+}
+
+ReadOnlyFolder::ReadOnlyFolder() = default;
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    if (mounted_)
+        ::umount2(Native(dir_.path()).constData(), MNT_DETACH);
+}
+
+QString ReadOnlyFolder::makeReadOnly() {
+    const QByteArray path = Native(dir_.path());
+    if (::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0)
+        return QStringLiteral("cannot bind a folder here (%1); run as root")
+            .arg(SystemReason(errno));
+    mounted_ = true;
+    if (::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+        return QStringLiteral("cannot make a folder read-only here (%1)").arg(SystemReason(errno));
+    return {};
+}
+
+QString SetImmutable(const QString& path, bool immutable) {
+    const int fd = ::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return SystemReason(errno);
+    int flags = 0;
+    QString problem;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0) {
+        problem = QStringLiteral("no file attributes here (%1)").arg(SystemReason(errno));
+    } else {
+        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        if (::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0)
+            problem = QStringLiteral("cannot make a file immutable here (%1); run as root")
+                          .arg(SystemReason(errno));
+    }
+    ::close(fd);
+    return problem;
+}
+
+QString MakeNamedPipe(const QString& path) {
+    if (::mkfifo(Native(path).constData(), 0644) != 0)
+        return SystemReason(errno);
+    return {};
+}
+
+} // namespace soranika::testing

@@ -1,0 +1,63 @@
+#pragma once
+
+// Real faults of the file system, made for a test and undone after it: a small disk that fills
+// up, a read-only folder, an unchangeable file, a named pipe. Most need root (as CI runs); where
+// one cannot be made, problem() says why and the test skips with that reason.
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace soranika::testing {
+
+// A tmpfs of a few pages mounted on a temporary folder, or on a folder the test names (which then
+// shows the small disk until the end of the test).
+class SmallDisk {
+public:
+    explicit SmallDisk(qint64 bytes, const QString& mountOn = {});
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    QString problem() const { return problem_; }
+    QString path() const { return mountPoint_; }
+    QString filePath(const QString& name) const { return mountPoint_ + u'/' + name; }
+    // Takes every byte still free, with a file of its own; false when that did not work.
+    bool fill();
+    qint64 freeBytes() const;
+
+private:
+    QTemporaryDir dir_;
+    QString mountPoint_;
+    bool mounted_ = false;
+    QString problem_;
+};
+
+// A temporary folder that can be made read-only by binding it read-only onto itself.
+class ReadOnlyFolder {
+public:
+    ReadOnlyFolder();
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+    // From now on nothing in it can be changed, not even by root.
+    QString makeReadOnly();
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+// Sets or clears the immutable attribute (chattr +i): not even root may change, rename or
+// remove the file then. Returns the problem, or an empty text.
+QString SetImmutable(const QString& path, bool immutable);
+
+// Makes a named pipe. Returns the problem, or an empty text.
+QString MakeNamedPipe(const QString& path);
+
+// The system's text for "No space left on device" and the like, as the program shows it.
+QString SystemReason(int error);
+
+} // namespace soranika::testing
