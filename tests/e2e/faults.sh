@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# The real program against real faults in a private X server: a settings folder that is a file,
+# a help file that is a named pipe, a history on a full disk. Each must end in a message
+# box over a window that still answers, never in a freeze or a crash. With SORANIKA_TEST_OUTPUT
+# set, the message boxes are kept there as PNG files.
+#   faults.sh PATH/TO/soranika
+set -euo pipefail
+program_source=${1:?usage: faults.sh PATH/TO/soranika}
+. "$(dirname "$0")/../../scripts/lib/desktop-session.sh"
+trap 'kill -9 ${app:-} 2>/dev/null || true; umount "${disk:-/nonexistent}" 2>/dev/null || true; session_end' EXIT
+session_start
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+passed=0
+skipped=0
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
+main_size=535x
+
+# A program folder of its own, so that its files can be damaged.
+folder="$SESSION_DIR/program"
+mkdir -p "$folder"
+install_program() {
+    cp "$program_source" "$folder/soranika"
+    cp "$(dirname "$program_source")/readme.txt" "$folder/" 2>/dev/null || true
+}
+install_program
+
+start() {
+    "$folder/soranika" & app=$!
+    window=$(window_of $app) || fail "$1: no window"
+    case "$(window_size "$window")" in $main_size*) ;; *) fail "$1: no main window";; esac
+    xdotool windowfocus --sync "$window"
+    sleep 0.3
+}
+stop() { kill $app 2>/dev/null || true; wait $app 2>/dev/null || true; }
+
+# Waits up to 5 s for a visible window of the program other than the main window.
+other_window() {
+    local tries=0 candidate
+    while [ $tries -lt 50 ]; do
+        for candidate in $(xdotool search --onlyvisible --pid $app 2>/dev/null); do
+            [ "$candidate" != "$window" ] && { echo "$candidate"; return 0; }
+        done
+        tries=$((tries + 1))
+        sleep 0.1
+    done
+    return 1
+}
+keep() {
+    [ -n "${SORANIKA_TEST_OUTPUT:-}" ] || return 0
+    mkdir -p "$SORANIKA_TEST_OUTPUT"
+    import -window "$2" "$SORANIKA_TEST_OUTPUT/$1.png"
+}
+click_button() { # top of the button in client pixels
+    local size menu_height
+    size=$(window_size "$window")
+    menu_height=$(( ${size#*x} - 375 ))
+    xdotool mousemove --window "$window" 488 $((menu_height + $1 + 20)) click 1
+    sleep 0.4
+}
+appraise_and_record() {
+    xdotool key ctrl+a; xdotool type 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
+    xdotool type 5; xdotool key Tab; xdotool type 12
+    click_button 64  # 鑑　定
+    click_button 160 # 記　録
+}
+
+# 1. ~/.config is a file: the program starts; Record keeps the entry and says what it could not
+#    save.
+rm -rf "$XDG_CONFIG_HOME"
+touch "$XDG_CONFIG_HOME"
+start "settings folder is a file"
+appraise_and_record
+box=$(other_window) || fail "Record with unsavable settings said nothing"
+keep record-settings-not-saved "$box"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+grep -q . "$folder/SanRireki.txt" || fail "the entry was not recorded"
+stop
+rm -f "$XDG_CONFIG_HOME"
+mkdir -p "$XDG_CONFIG_HOME"
+pass "a settings folder that is a file: the program starts, the entry is kept, the user is told"
+
+# 2. readme.txt is a named pipe nobody writes to: 説明 says the file is missing, at once.
+rm -f "$folder/readme.txt"
+mkfifo "$folder/readme.txt"
+start "help file is a pipe"
+xdotool key alt+h Return
+box=$(other_window) || fail "説明 froze on a named pipe"
+keep help-pipe "$box"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+sleep 0.3
+kill -0 $app || fail "the program ended"
+stop
+rm -f "$folder/readme.txt"
+pass "a help file that is a named pipe does not freeze the window"
+
+# 3. The history on a full disk (a link from the program folder onto a small, full tmpfs):
+#    Record says so, and the history is left as it was.
+disk="$SESSION_DIR/disk"
+mkdir -p "$disk"
+if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=64k soranika-test "$disk" 2>/dev/null; then
+    # Nearly a whole page, so that the entry does not fit in what is left of it.
+    { head -c 4000 /dev/zero | tr '\0' x; printf '\r\n'; } > "$disk/SanRireki.txt"
+    before=$(md5sum < "$disk/SanRireki.txt")
+    head -c 1M /dev/zero > "$disk/filler" 2>/dev/null || true
+    rm -f "$folder/SanRireki.txt"
+    ln -s "$disk/SanRireki.txt" "$folder/SanRireki.txt"
+    start "full disk"
+    appraise_and_record
+    box=$(other_window) || fail "Record on a full disk said nothing"
+    keep record-full-disk "$box"
+    [ "$(md5sum < "$disk/SanRireki.txt")" = "$before" ] || fail "the history changed on a full disk"
+    [ -L "$folder/SanRireki.txt" ] || fail "the link to the history is gone"
+    stop
+    umount "$disk"
+    pass "Record on a full disk leaves the history as it was and says so"
+else
+    echo "SKIP: a full disk needs root and tmpfs"
+    skipped=$((skipped + 1))
+fi
+echo "$passed passed, 0 failed, $skipped skipped"
