@@ -71,8 +71,8 @@ std::variant<QByteArray, QString> ReadRegularFile(const QString& path, qint64 la
     QFile file;
     if (const QString problem = OpenRegularFile(file, path, false); !problem.isEmpty())
         return problem;
-    // Read one byte past the limit instead of trusting the size, which can change under us.
-    const QByteArray bytes = file.read(largestSize + 1);
+    // One byte past what is expected shows a file that grew past the limit meanwhile.
+    const QByteArray bytes = file.read(qMin(file.size(), largestSize) + 1);
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
     if (bytes.size() > largestSize)
