@@ -6,17 +6,21 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <exception>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace soranika {
 
 namespace {
 
-constexpr std::size_t kChunkSize = 1 << 20;
+// Reads take what the input's buffer holds (8 KiB for standard input), so more is rarely used.
+constexpr std::size_t kChunkSize = 64 << 10;
 constexpr std::size_t kFlushThreshold = 1 << 20;
 constexpr qsizetype kFieldCount = 4;
 // A longer line is not read into memory: it is answered with an error and skipped.
@@ -47,6 +51,15 @@ void AppendUtf8(std::string& out, QStringView text) {
             out += static_cast<char>(0x80 | (c & 0x3F));
         }
     }
+}
+
+QString ReasonOf(const std::exception& error) {
+    if (const auto* systemError = dynamic_cast<const std::system_error*>(&error)) {
+        const std::error_category& category = systemError->code().category();
+        if (category == std::generic_category() || category == std::system_category())
+            return QString::fromStdString(systemError->code().message());
+    }
+    return QString::fromUtf8(error.what());
 }
 
 void AppendNumber(std::string& out, qint64 value) {
@@ -100,24 +113,25 @@ void AppraiseLine(std::string_view line, std::string& out, QDate today) {
 
 } // namespace
 
-qint64 RunBatch(std::istream& in, std::ostream& out, QDate today) {
-    qint64 lines = 0;
+BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today) {
+    BatchResult result;
     std::string pending;   // the start of a line whose end is in a later chunk
     bool overlong = false; // the pending line passed kMaxLineLength and is being skipped
-    std::string output;
-    output.reserve(kFlushThreshold + 4096);
+    std::string output;    // not reserved: a short input should not pay for a megabyte
     std::string chunk(kChunkSize, '\0');
 
     const auto flush = [&] {
         out.write(output.data(), static_cast<std::streamsize>(output.size()));
         output.clear();
+        if (!out)
+            result.outputFailed = true;
     };
     const auto finishLine = [&](std::string_view line) {
         if (overlong)
             output += "error\tline longer than 16 MiB\n";
         else
             AppraiseLine(line, output, today);
-        ++lines;
+        ++result.lines;
         pending.clear();
         overlong = false;
         if (output.size() >= kFlushThreshold)
@@ -132,11 +146,34 @@ qint64 RunBatch(std::istream& in, std::ostream& out, QDate today) {
         }
     };
 
-    while (in) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        const std::string_view data(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    std::streambuf* const source = in.rdbuf();
+    if (source == nullptr || in.bad()) {
+        result.inputFailed = true;
+        return result;
+    }
+    while (!result.outputFailed) {
+        std::streamsize got = 0;
+        try {
+            using Traits = std::streambuf::traits_type;
+            if (Traits::eq_int_type(source->sgetc(), Traits::eof()))
+                break;
+            // Only what the buffer already holds: a longer read would lose the bytes it had got
+            // when a later read fails, and would wait on a pipe for more than the writer has sent.
+            const std::streamsize wanted = std::clamp<std::streamsize>(
+                source->in_avail(), 1, static_cast<std::streamsize>(kChunkSize));
+            got = source->sgetn(chunk.data(), wanted);
+        } catch (const std::exception& error) {
+            // libstdc++'s file buffer throws on a read error, with errno in the code.
+            result.inputFailed = true;
+            result.inputError = ReasonOf(error);
+            break;
+        }
+        if (got <= 0)
+            break;
+        const std::string_view data(chunk.data(), static_cast<std::size_t>(got));
         std::size_t start = 0;
-        for (std::size_t newline = data.find('\n'); newline != std::string_view::npos;
+        for (std::size_t newline = data.find('\n');
+             newline != std::string_view::npos && !result.outputFailed;
              newline = data.find('\n', start)) {
             const std::string_view piece = data.substr(start, newline - start);
             if (pending.empty() && !overlong) {
@@ -149,11 +186,15 @@ qint64 RunBatch(std::istream& in, std::ostream& out, QDate today) {
         }
         keepPending(data.substr(start));
     }
-    if (!pending.empty() || overlong)
+    if (result.outputFailed)
+        return result;
+    // The end of the input ends a last line without LF; a read error only cuts one off.
+    if (!result.inputFailed && (!pending.empty() || overlong))
         finishLine(pending);
     flush();
-    out.flush();
-    return lines;
+    if (!out.flush())
+        result.outputFailed = true;
+    return result;
 }
 
 } // namespace soranika

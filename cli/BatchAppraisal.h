@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 
 #include <iosfwd>
 
@@ -11,8 +12,16 @@ namespace soranika {
 //     BirthDateText  MaskedBirthDate  TypeIndex  DaysLived  Age  TypeTitle   (accepted)
 //     BirthDateText  MaskedBirthDate  refused                                (refused)
 //     error  <reason>                                   (a line without exactly four fields)
-// A CR before the LF that ends a line belongs to the line ending. Processing always goes on to
-// the end of the input. Returns the number of lines read.
-qint64 RunBatch(std::istream& in, std::ostream& out, QDate today);
+// A CR before the LF that ends a line belongs to the line ending. Processing goes on to the end of
+// the input, unless the input cannot be read (every line read until then is answered; a line cut
+// off by the error is not) or the output cannot be written (reading stops at the first failed
+// write, so that a reader that has gone does not leave it reading endless input).
+struct BatchResult {
+    qint64 lines = 0; // lines answered
+    bool inputFailed = false;
+    QString inputError; // the system's reason for inputFailed, when one is known
+    bool outputFailed = false;
+};
+BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today);
 
 } // namespace soranika

@@ -31,13 +31,23 @@ constexpr QStringView kUsage =
     u"        BirthDateText MaskedBirthDate TypeIndex DaysLived Age TypeTitle\n"
     u"        BirthDateText MaskedBirthDate refused\n"
     u"        error 理由（欄が 4 つでない行）\n"
-    u"      最後の行まで処理し、終了コードは 0 です。\n"
+    u"      ただしくない行があっても最後の行まで処理し、終了コードは 0 です。\n"
+    u"      標準入力を読めないときは、それまでに読んだ行に答えてから\n"
+    u"      終了コード 4 で終わります。\n"
     u"\n"
     u"オプション:\n"
     u"  --today YYYY-MM-DD  今日の日付を固定します（既定はこの計算機の日付）\n"
     u"  --batch             一括鑑定モード\n"
     u"  -h, --help          この説明を表示します\n"
-    u"  --                  これ以降はオプションとして読みません（年が \"-5\" のとき等）\n";
+    u"  --                  これ以降はオプションとして読みません（年が \"-5\" のとき等）\n"
+    u"\n"
+    u"終了コード:\n"
+    u"  0  鑑定した（--batch では最後の行まで処理した）\n"
+    u"  1  ただしくない日付\n"
+    u"  2  コマンドラインの誤り\n"
+    u"  3  出力を書けなかった（パイプの読み手が先に終わったとき等）\n"
+    u"  4  標準入力を読めなかった（--batch）\n"
+    u"  0 以外では標準エラー出力にメッセージを出します。\n";
 
 void Write(std::ostream& stream, QStringView text) {
     const QByteArray utf8 = text.toUtf8();
@@ -50,6 +60,15 @@ QDate ReadIsoDate(const QString& text) {
     if (!form.match(text).hasMatch())
         return {};
     return QDate::fromString(text, Qt::ISODate);
+}
+
+// A reader that has gone (a closed pipe with SIGPIPE ignored) or a full disk must not pass for
+// success: a script would take the missing answers for none.
+int CheckOutput(std::ostream& out, std::ostream& err, int status) {
+    if (out.flush())
+        return status;
+    Write(err, u"soranika-cli: the output could not be written\n");
+    return kExitOutputFailed;
 }
 
 } // namespace
@@ -112,23 +131,29 @@ int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, st
     }
     if (request.mode == CliRequest::Mode::Help) {
         Write(out, kUsage);
-        return kExitOk;
+        return CheckOutput(out, err, kExitOk);
     }
 
     const QDate today = request.today.isValid() ? request.today : clock.today();
     if (request.mode == CliRequest::Mode::Batch) {
-        RunBatch(in, out, today);
-        return kExitOk;
+        const BatchResult result = RunBatch(in, out, today);
+        if (!result.inputFailed)
+            return CheckOutput(out, err, kExitOk);
+        QString message = u"soranika-cli: standard input could not be read"_s;
+        if (!result.inputError.isEmpty())
+            message += u": "_s + result.inputError;
+        Write(err, message + u'\n');
+        return CheckOutput(out, err, kExitInputFailed);
     }
 
     const Appraisal appraisal = AppraiseBirthDate(request.entry[0], request.entry[1],
                                                   request.entry[2], request.entry[3], today);
     if (!appraisal.accepted) {
         Write(err, RefusalMessage.toString() + u'\n');
-        return kExitRefused;
+        return CheckOutput(out, err, kExitRefused);
     }
     Write(out, ReadingReport(appraisal));
-    return kExitOk;
+    return CheckOutput(out, err, kExitOk);
 }
 
 } // namespace soranika

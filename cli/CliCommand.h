@@ -27,8 +27,10 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitOutputFailed = 3;
+inline constexpr int kExitInputFailed = 4;
 
-// Runs soranika-cli: all output is UTF-8. Returns the exit status.
+// Runs soranika-cli: all output is UTF-8. Returns the exit status. A failed write to out is
+// reported on err as kExitOutputFailed, whatever the mode.
 int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err,
            const Clock& clock);
 

@@ -6,10 +6,27 @@
 #include "Clock.h"
 #include "TypeTable.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <chrono>
+#include <ios>
 #include <sstream>
+#include <streambuf>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace soranika;
 using namespace Qt::StringLiterals;
@@ -35,6 +52,143 @@ CliRun Run(const QStringList& arguments, const QByteArray& input = {}) {
     return run;
 }
 
+constexpr auto kOutputFailedMessage = "soranika-cli: the output could not be written\n";
+
+// Gives out a few bytes and then fails, as a read from a broken disk or a dropped connection does
+// in libstdc++: the stream buffer throws with the system's error.
+class FailingInput : public std::streambuf {
+public:
+    explicit FailingInput(std::string before)
+        : data_(std::move(before)) {
+        setg(data_.data(), data_.data(), data_.data() + data_.size());
+    }
+
+protected:
+    int_type underflow() override {
+        throw std::ios_base::failure("read failed", std::error_code(EIO, std::generic_category()));
+    }
+
+private:
+    std::string data_;
+};
+
+// The same accepted line over and over, up to a limit; counts what was taken, so a test can tell
+// whether the reader stopped early.
+class RepeatedInput : public std::streambuf {
+public:
+    explicit RepeatedInput(std::size_t limit)
+        : limit_(limit) {
+        for (int i = 0; i < 4096; ++i)
+            block_ += "昭和\t60\t5\t12\n";
+    }
+    std::size_t handedOut() const { return handedOut_; }
+
+protected:
+    int_type underflow() override {
+        if (handedOut_ >= limit_)
+            return traits_type::eof();
+        handedOut_ += block_.size();
+        setg(block_.data(), block_.data(), block_.data() + block_.size());
+        return traits_type::to_int_type(block_.front());
+    }
+
+private:
+    std::string block_;
+    std::size_t limit_;
+    std::size_t handedOut_ = 0;
+};
+
+// Takes nothing, as a pipe whose reader has gone or a full disk.
+class FailingOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+#ifdef Q_OS_LINUX
+
+// Starts soranika-cli with SIGPIPE ignored, as a shell after `trap "" PIPE`, many CI runners and
+// Python's subprocess leave it: a write to a pipe nobody reads then fails with EPIPE instead of
+// ending the process. The descriptors become its standard input, output and error; -1 leaves
+// that one closed. Every other descriptor of the test should be close-on-exec.
+pid_t StartCli(const QStringList& arguments, int in, int out, int err) {
+    std::vector<std::string> words{SORANIKA_CLI_PATH};
+    for (const QString& argument : arguments)
+        words.push_back(argument.toStdString());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    const pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    // Only async-signal-safe calls from here on, as the test may have other threads.
+    signal(SIGPIPE, SIG_IGN);
+    const int wanted[3] = {in, out, err};
+    for (int target = 0; target < 3; ++target) {
+        if (wanted[target] < 0)
+            close(target);
+        else if (dup2(wanted[target], target) < 0)
+            _exit(125);
+    }
+    execv(argv[0], argv.data());
+    _exit(126);
+}
+
+// Waits for the child; a child still running after the timeout is killed. Returns its exit
+// status, or -1 when it did not end by itself.
+int WaitForExit(pid_t pid, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        usleep(10000);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Everything up to end of file; the writer must have gone.
+QByteArray ReadAll(int fd) {
+    QByteArray data;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(fd, buffer, sizeof buffer)) > 0)
+        data.append(buffer, got);
+    return data;
+}
+
+void Close(int& fd) {
+    if (fd >= 0)
+        close(fd);
+    fd = -1;
+}
+
+// Both ends are close-on-exec, so that a child holds only the end it is given.
+struct Pipe {
+    int read = -1;
+    int write = -1;
+    Pipe() {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) == 0) {
+            read = fds[0];
+            write = fds[1];
+        }
+    }
+    ~Pipe() {
+        Close(read);
+        Close(write);
+    }
+    Pipe(const Pipe&) = delete;
+    Pipe& operator=(const Pipe&) = delete;
+};
+
+#endif
+
 } // namespace
 
 class TestCli : public QObject {
@@ -52,6 +206,14 @@ private slots:
     void batchGoesOnAfterBadLines();
     void batchSkipsAnOverlongLine();
     void realProcess();
+    void outputFailure();
+    void inputFailure_data();
+    void inputFailure();
+    void realProcessBrokenPipe();
+    void realProcessBrokenOutput_data();
+    void realProcessBrokenOutput();
+    void realProcessUnreadableInput_data();
+    void realProcessUnreadableInput();
 };
 
 void TestCli::singleReading() {
@@ -220,6 +382,182 @@ void TestCli::realProcess() {
     QCOMPARE(QString::fromUtf8(batch.readAllStandardOutput()),
              u"M1/1/1\t****/1/1\t23\t48212\t132\t聖火台の神犬\n"
              u"error\texpected 4 tab-separated fields, got 3\n"_s);
+}
+
+void TestCli::outputFailure() {
+    const FixedClock clock(QDateTime(QDate(2000, 1, 1), QTime(12, 0)));
+    for (const QStringList& arguments :
+         {QStringList{u"昭和"_s, u"60"_s, u"5"_s, u"12"_s}, QStringList{u"--help"_s}}) {
+        std::istringstream in;
+        FailingOutput sink;
+        std::ostream out(&sink);
+        std::ostringstream err;
+        QCOMPARE(RunCli(arguments, in, out, err, clock), kExitOutputFailed);
+        QCOMPARE(err.str(), kOutputFailedMessage);
+    }
+
+    // Once the answers cannot be written, reading on is only waste: with endless input it would
+    // never end. The first failed write comes after about 1 MiB of answers, well under 4 MiB of
+    // input.
+    RepeatedInput source(std::size_t(32) << 20);
+    std::istream in(&source);
+    FailingOutput sink;
+    std::ostream out(&sink);
+    std::ostringstream err;
+    QCOMPARE(RunCli({u"--batch"_s}, in, out, err, clock), kExitOutputFailed);
+    QCOMPARE(err.str(), kOutputFailedMessage);
+    QVERIFY2(source.handedOut() < std::size_t(4) << 20,
+             qPrintable(QString::number(source.handedOut())));
+}
+
+void TestCli::inputFailure_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("output");
+    // The line cut off by the error is not answered: its end is lost, and an answer to the part
+    // that came would look right and be wrong.
+    QTest::newRow("after a line") << "昭和\t60\t5\t12\n西暦\t19"_ba
+                                  << u"S60/5/12\t****/5/12\t48\t5347\t14\t磁気を帯びたイノシシ\n"_s;
+    QTest::newRow("after many lines")
+        << "平成\t1\t1\t8\r\n"_ba.repeated(100000)
+        << u"H1/1/8\t****/1/8\t5\t4010\t10\t山上に舞う龍\n"_s.repeated(100000);
+    QTest::newRow("at once") << QByteArray() << QString();
+}
+
+void TestCli::inputFailure() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, output);
+    const FixedClock clock(QDateTime(QDate(2000, 1, 1), QTime(12, 0)));
+    FailingInput source(before.toStdString());
+    std::istream in(&source);
+    std::ostringstream out;
+    std::ostringstream err;
+    QCOMPARE(RunCli({u"--batch"_s}, in, out, err, clock), kExitInputFailed);
+    QCOMPARE(QString::fromStdString(out.str()), output);
+    QCOMPARE(QString::fromStdString(err.str()),
+             u"soranika-cli: standard input could not be read: Input/output error\n"_s);
+}
+
+void TestCli::realProcessBrokenPipe() {
+#ifdef Q_OS_LINUX
+    // Endless input, as from `yes`; the input pipe is made before the other pipes, so that the
+    // writer holds none of them.
+    Pipe input;
+    QVERIFY(input.read >= 0);
+    const pid_t writer = fork();
+    if (writer == 0) {
+        signal(SIGPIPE, SIG_IGN);
+        close(input.read);
+        static const char line[] = "昭和\t60\t5\t12\n";
+        while (write(input.write, line, sizeof line - 1) > 0) {
+        }
+        _exit(0);
+    }
+    QVERIFY(writer > 0);
+    Close(input.write);
+
+    Pipe output;
+    Pipe error;
+    const pid_t cli = StartCli({u"--batch"_s, u"--today"_s, u"2000-01-01"_s}, input.read,
+                               output.write, error.write);
+    Close(input.read);
+    Close(output.write);
+    Close(error.write);
+
+    // Like `| head -1`: take the first line and go.
+    QByteArray first;
+    while (!first.contains('\n')) {
+        pollfd ready{output.read, POLLIN, 0};
+        if (poll(&ready, 1, 10000) <= 0)
+            break;
+        char buffer[256];
+        const ssize_t got = read(output.read, buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        first.append(buffer, got);
+    }
+    Close(output.read);
+
+    const int status = WaitForExit(cli, std::chrono::seconds(10));
+    kill(writer, SIGKILL);
+    waitpid(writer, nullptr, 0);
+    QCOMPARE(first.left(first.indexOf('\n')),
+             "S60/5/12\t****/5/12\t48\t5347\t14\t磁気を帯びたイノシシ"_ba);
+    QCOMPARE(status, kExitOutputFailed);
+    QCOMPARE(ReadAll(error.read), QByteArray(kOutputFailedMessage));
+#else
+    QSKIP("needs fork and pipes");
+#endif
+}
+
+void TestCli::realProcessBrokenOutput_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    const QString outputFailed = QString::fromUtf8(kOutputFailedMessage);
+    QTest::newRow("single") << QStringList{u"昭和"_s, u"60"_s, u"5"_s, u"12"_s} << QByteArray()
+                            << kExitOutputFailed << outputFailed;
+    QTest::newRow("help") << QStringList{u"--help"_s} << QByteArray() << kExitOutputFailed
+                          << outputFailed;
+    QTest::newRow("batch") << QStringList{u"--batch"_s} << "昭和\t60\t5\t12\n"_ba
+                           << kExitOutputFailed << outputFailed;
+    // Nothing to write, so nothing failed.
+    QTest::newRow("refused") << QStringList{u"西暦"_s, u"99"_s, u"1"_s, u"1"_s} << QByteArray()
+                             << kExitRefused << RefusalMessage.toString() + u'\n';
+    QTest::newRow("batch without input")
+        << QStringList{u"--batch"_s} << QByteArray() << kExitOk << QString();
+}
+
+void TestCli::realProcessBrokenOutput() {
+#ifdef Q_OS_LINUX
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    Pipe in;
+    QCOMPARE(write(in.write, input.constData(), input.size()), input.size());
+    Close(in.write);
+    Pipe out; // read by nobody from the start
+    Close(out.read);
+    Pipe err;
+    const pid_t cli = StartCli(arguments, in.read, out.write, err.write);
+    Close(out.write);
+    Close(err.write);
+    QCOMPARE(WaitForExit(cli, std::chrono::seconds(10)), status);
+    QCOMPARE(QString::fromUtf8(ReadAll(err.read)), error);
+#else
+    QSKIP("needs fork and pipes");
+#endif
+}
+
+void TestCli::realProcessUnreadableInput_data() {
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("directory") << false << u"Is a directory"_s;
+    QTest::newRow("closed") << true << u"Bad file descriptor"_s;
+}
+
+void TestCli::realProcessUnreadableInput() {
+#ifdef Q_OS_LINUX
+    QFETCH(bool, closed);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    int in = closed ? -1 : open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(closed || in >= 0);
+    Pipe out;
+    Pipe err;
+    const pid_t cli = StartCli({u"--batch"_s}, in, out.write, err.write);
+    Close(in);
+    Close(out.write);
+    Close(err.write);
+    QCOMPARE(WaitForExit(cli, std::chrono::seconds(10)), kExitInputFailed);
+    QCOMPARE(ReadAll(out.read), QByteArray());
+    QCOMPARE(QString::fromUtf8(ReadAll(err.read)),
+             u"soranika-cli: standard input could not be read: "_s + reason + u'\n');
+#else
+    QSKIP("needs fork and pipes");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCli)
