@@ -1,6 +1,7 @@
 #include "Form2.h"
 
-#include "FormLayout.h"
+#include "ControlTable.h"
+#include "WindowSetup.h"
 
 #include <QPlainTextEdit>
 
@@ -14,17 +15,11 @@ namespace {
 const QString kCaption = QStringLiteral("　　　　　　　　　　　＊＊　ソラニカの説明　＊＊");
 
 const std::array<ControlSpec, 1> kControls{{
-    {"Text1",
-     ControlKind::TextArea,
-     {120, 120, 7215, 5415},
-     {},
-     {10.5},
-     {},
-     Qt::AlignLeft | Qt::AlignTop,
-     Sizing::Fixed,
-     {},
-     false,
-     QStringLiteral("ソラニカの説明")},
+    {.name = "Text1",
+     .kind = ControlKind::TextArea,
+     .rect = {120, 120, 7215, 5415},
+     .font = {.points = 10.5},
+     .accessibleName = QStringLiteral("ソラニカの説明")},
 }};
 
 } // namespace
@@ -33,9 +28,13 @@ Form2::Form2() {
     setObjectName(QStringLiteral("Form2"));
     SetUpFixedWindow(this, kCaption, false);
     SetClientSize(this, 7470, 5730);
-    setFont(MakeFont({12}));
+    setFont(MakeFont({.points = 12}));
     const auto controls = BuildControls(this, kControls);
     Text1 = qobject_cast<QPlainTextEdit*>(controls.value(QStringLiteral("Text1")));
+}
+
+void Form2::setHelpText(const QString& text) {
+    Text1->setPlainText(text);
 }
 
 } // namespace soranika

@@ -12,7 +12,10 @@ class Form2 : public QWidget {
 
 public:
     Form2();
+    // Replaces the text the box shows.
+    void setHelpText(const QString& text);
 
+private:
     QPlainTextEdit* Text1 = nullptr;
 };
 

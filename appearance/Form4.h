@@ -2,12 +2,9 @@
 
 #include <QWidget>
 
-#include <array>
-
 namespace soranika {
 
 class CaptionLabel;
-class LineControl;
 
 // The about window: name and version, a framed box with the link to the home page, the author
 // credit and a date.
@@ -16,12 +13,14 @@ class Form4 : public QWidget {
 
 public:
     Form4();
+    // The address the link shows, which is the address it opens.
+    QString homePageAddress() const;
 
-    CaptionLabel* Label1 = nullptr;
-    CaptionLabel* Label5 = nullptr; // the home-page address; a click opens it
-    CaptionLabel* Label6 = nullptr;
-    std::array<CaptionLabel*, 2> Label2{};
-    std::array<LineControl*, 5> Line{}; // Line1 .. Line5 at [0] .. [4]
+signals:
+    void homePageClicked();
+
+private:
+    CaptionLabel* Label5 = nullptr; // the home-page address
 };
 
 } // namespace soranika

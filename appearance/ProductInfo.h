@@ -4,9 +4,6 @@
 
 namespace soranika {
 
-// The program's name as every title shows it.
-inline const QString ApplicationTitle = QStringLiteral("ソラニカVer1.0");
-
 // The maker's home page, shown and opened by the about window.
 inline const QString HomePageAddress = QStringLiteral("https://soranika.example.jp/");
 

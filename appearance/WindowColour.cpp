@@ -1,11 +1,10 @@
 #include "WindowColour.h"
 
 #include "ColourDialog.h"
-#include "FormLayout.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
-#include "ProductInfo.h"
 #include "ProgramSettings.h"
+#include "WindowSetup.h"
 
 #include <QWidget>
 
@@ -36,7 +35,7 @@ std::optional<quint32> ParseColourText(const QString& text) {
     return static_cast<quint32>(value);
 }
 
-void WindowColours::apply(quint32 value) {
+void WindowColour::apply(quint32 value) {
     value_ = value;
     const QColor colour = ColourFromValue(value);
     for (QWidget* form : forms_()) {
@@ -52,16 +51,16 @@ void StoreColour(quint32 value, Platform& platform, QWidget* parent) {
                                                 QString::number(value));
     if (!problem)
         return;
-    platform.messages.show(parent,
-                           {ProblemText(QStringLiteral("フォームの色を保存できませんでした。"
-                                                       "次に起動したときは、この色になりません。"),
-                                        ProgramSettings::Location(platform.settings), *problem),
-                            ApplicationTitle, Message::Buttons::Ok, Message::Icon::Warning});
+    const QString what = QStringLiteral("フォームの色を保存できませんでした。"
+                                        "次に起動したときは、この色になりません。");
+    platform.messages.show(
+        parent, {.text = ProblemText(what, ProgramSettings::Location(platform.settings), *problem),
+                 .icon = Message::Icon::Warning});
 }
 
 } // namespace
 
-void ChangeWindowColour(WindowColours& colours, Platform& platform, QWidget* parent) {
+void ChangeWindowColour(WindowColour& colours, Platform& platform, QWidget* parent) {
     const std::optional<QColor> chosen = platform.colours.chooseColour(parent, colours.colour());
     if (chosen && chosen->isValid())
         colours.apply(ValueFromColour(*chosen));
@@ -69,7 +68,7 @@ void ChangeWindowColour(WindowColours& colours, Platform& platform, QWidget* par
     StoreColour(colours.value(), platform, parent);
 }
 
-void RestoreDefaultColour(WindowColours& colours, Platform& platform, QWidget* parent) {
+void RestoreDefaultColour(WindowColour& colours, Platform& platform, QWidget* parent) {
     colours.apply(DefaultWindowColour);
     StoreColour(DefaultWindowColour, platform, parent);
 }

@@ -26,10 +26,10 @@ std::optional<quint32> ParseColourText(const QString& text);
 
 // The window colour of the program, shared by all four windows. The windows are fetched through
 // `forms` each time the colour is applied; a window made later takes the colour then.
-class WindowColours {
+class WindowColour {
 public:
     using FormList = std::function<QList<QWidget*>()>;
-    explicit WindowColours(FormList forms)
+    explicit WindowColour(FormList forms)
         : forms_(std::move(forms)) {}
 
     quint32 value() const { return value_; }
@@ -46,10 +46,10 @@ private:
 // "フォーム色を変更": the colour dialog opens on the colour in use; a chosen colour goes to every
 // window. The colour in use is stored afterwards, also after a cancel. When it cannot be stored
 // the colour stays for this run and the user is told that it will not be kept, where and why.
-void ChangeWindowColour(WindowColours& colours, Platform& platform, QWidget* parent);
+void ChangeWindowColour(WindowColour& colours, Platform& platform, QWidget* parent);
 
 // "フォーム色を元に戻す": back to the default colour, applied and stored, without asking; a
 // failure to store it is reported as above.
-void RestoreDefaultColour(WindowColours& colours, Platform& platform, QWidget* parent);
+void RestoreDefaultColour(WindowColour& colours, Platform& platform, QWidget* parent);
 
 } // namespace soranika

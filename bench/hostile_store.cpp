@@ -10,14 +10,14 @@
 #include "Application.h"
 #include "Clock.h"
 #include "ColourDialog.h"
-#include "Desktop.h"
 #include "Form1.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
-#include "Printing.h"
 #include "ProgramFolder.h"
+#include "QtPrinting.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "SystemDesktop.h"
 
 #include <QApplication>
 #include <QComboBox>

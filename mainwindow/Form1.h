@@ -11,10 +11,7 @@
 
 class QAction;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QMenu;
-class QPushButton;
 
 namespace soranika {
 
@@ -22,13 +19,13 @@ class CaptionLabel;
 class Form2;
 class Form3;
 class Form4;
-class LineControl;
-struct Message;
 struct Platform;
+struct StatusTexts;
 
 // The main window: the date, name and memo boxes, the six command buttons, the menu bar and the
 // two result labels. It owns the program-wide state (the current reading, the window colour and
-// the age switch) and the three secondary windows; its handlers forward to the commands.
+// the age switch) and the three secondary windows. It is wiring: each handler hands its work to
+// a command of the subsystem that owns it. Tests find the controls by their designer names.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -74,43 +71,7 @@ public:
     bool ageHidden() const;
 
     Reading CurrentReading;
-    WindowColours WindowColour;
-
-    std::array<QComboBox*, 3> Combo1{};
-    std::array<QLineEdit*, 1> Text1{};
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* btnKioku = nullptr;
-    CaptionLabel* Label1 = nullptr;
-    CaptionLabel* Label2 = nullptr;
-    std::array<CaptionLabel*, 3> Label3{};
-    CaptionLabel* Label4 = nullptr;
-    CaptionLabel* Label5 = nullptr;
-    CaptionLabel* Label6 = nullptr;
-    CaptionLabel* Label7 = nullptr;
-    CaptionLabel* Label8 = nullptr;
-    CaptionLabel* Label9 = nullptr;
-    QLabel* Image1 = nullptr;
-    LineControl* Line1 = nullptr;
-    LineControl* Line2 = nullptr;
-    LineControl* Line3 = nullptr;
-    LineControl* Line4 = nullptr;
-
-    QMenu* Mnufile = nullptr;
-    QAction* Mnu_Rireki = nullptr;
-    QAction* Mnu_RirekiClea = nullptr;
-    QMenu* Mnu_Option = nullptr;
-    QAction* Mnu_iro = nullptr;
-    QAction* Mnu_ColorMoto = nullptr;
-    QAction* Mnu_nen = nullptr;
-    QMenu* Mnu_help = nullptr;
-    QAction* Mnu_setumei = nullptr;
-    QAction* mnu_ver = nullptr;
+    soranika::WindowColour WindowColour;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,8 +83,10 @@ private:
     void connectHandlers();
     void Form_QueryUnload();
     void Form_Unload();
-    // Shows a message with the application title and OK only, then puts the focus on the era box.
-    void refuse(const QString& text);
+    // False, after telling the user with `refusal` and putting the focus on the era box, when no
+    // reading is present.
+    bool requireReading(const QString& refusal);
+    void showStatus(const StatusTexts& status);
     void bringUp(QWidget* window);
     template <typename Form>
     Form* secondaryWindow(QPointer<Form>& form);
@@ -134,6 +97,16 @@ private:
     QPointer<Form3> form3_;
     QPointer<Form4> form4_;
     bool secondaryWindowsMade_ = false;
+
+    std::array<QComboBox*, 3> Combo1{}; // era, month, day
+    std::array<QLineEdit*, 1> Text1{};  // year
+    QLineEdit* Text2 = nullptr;         // memo
+    QLineEdit* Text4 = nullptr;         // name
+    CaptionLabel* Label2 = nullptr;     // the type's prose
+    CaptionLabel* Label6 = nullptr;     // the type's title
+    CaptionLabel* Label8 = nullptr;     // the time of the last Record
+    CaptionLabel* Label9 = nullptr;     // the number of readings recorded
+    QAction* Mnu_nen = nullptr;         // 年令非表示
 };
 
 } // namespace soranika

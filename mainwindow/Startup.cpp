@@ -16,8 +16,7 @@ StartupView ReadStartupSettings(const SettingsStore& store) {
     const QString colour = Read(store, ColourKey);
 
     StartupView view;
-    view.dateLabel = QStringLiteral("前回鑑定記録日時：") + time;
-    view.countLabel = QStringLiteral("鑑定履歴:") + count + QStringLiteral("件");
+    view.status = StatusTexts::AtStartup(time, count);
     view.windowColour = IsUnset(colour) ? DefaultWindowColour
                                         : ParseColourText(colour).value_or(DefaultWindowColour);
     return view;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "StatusTexts.h"
+
+#include <QtGlobal>
 
 namespace soranika {
 
@@ -8,8 +10,7 @@ class SettingsStore;
 
 // What the program shows at start from the three stored settings.
 struct StartupView {
-    QString dateLabel;  // "前回鑑定記録日時：" and the time of the last Record
-    QString countLabel; // "鑑定履歴:" and the number of readings recorded, then "件"
+    StatusTexts status;
     quint32 windowColour;
 };
 

@@ -19,16 +19,4 @@ public:
     virtual void openAddress(const QString& address) = 0;
 };
 
-// On Windows "notepad.exe <file>" in the folder; elsewhere the desktop's default application for
-// the file.
-class SystemTextViewer final : public TextViewer {
-public:
-    bool openTextFile(const QString& folder, const QString& fileName) override;
-};
-
-class SystemAddressOpener final : public AddressOpener {
-public:
-    void openAddress(const QString& address) override;
-};
-
 } // namespace soranika

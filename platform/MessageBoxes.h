@@ -6,13 +6,17 @@ class QWidget;
 
 namespace soranika {
 
+// The program's name as the main window's title shows it; also the title of every message box
+// that is given none of its own.
+inline const QString ApplicationTitle = QStringLiteral("ソラニカVer1.0");
+
 // A modal message box as the program's commands use it.
 struct Message {
     enum class Buttons { Ok, OkCancel };
     enum class Icon { None, Warning, Information };
 
     QString text;
-    QString title; // the application title unless a command gives its own
+    QString title = ApplicationTitle;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
 };
@@ -26,14 +30,9 @@ QString ProblemText(const QString& what, const QString& where, const QString& re
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Shows the box over `parent` and waits for it; Escape and the close box answer Cancel when
-    // there is a Cancel button. OK is the default button.
+    // Shows the box over `parent` and waits for it. OK is the default button and the only answer
+    // that is Ok: where there is a Cancel button, Cancel, Escape and the close box answer Cancel.
     virtual MessageAnswer show(QWidget* parent, const Message& message) = 0;
-};
-
-class QtMessageBoxes final : public MessageBoxes {
-public:
-    MessageAnswer show(QWidget* parent, const Message& message) override;
 };
 
 } // namespace soranika

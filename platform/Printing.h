@@ -15,9 +15,4 @@ public:
     virtual std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) = 0;
 };
 
-class QtPrinting final : public Printing {
-public:
-    std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) override;
-};
-
 } // namespace soranika

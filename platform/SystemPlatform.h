@@ -2,13 +2,13 @@
 
 #include "Clock.h"
 #include "ColourDialog.h"
-#include "Desktop.h"
-#include "MessageBoxes.h"
 #include "Platform.h"
-#include "Printing.h"
 #include "ProgramFolder.h"
+#include "QtMessageBoxes.h"
+#include "QtPrinting.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
+#include "SystemDesktop.h"
 
 namespace soranika {
 

@@ -6,13 +6,9 @@
 #include <QDateTime>
 #include <QString>
 
-#include <optional>
-
 namespace soranika {
 
-class Form3;
-
-// What the detail window shows of a reading.
+// Everything the detail window shows, as one value.
 struct DetailPage {
     QString prose; // the type text, two carriage returns first
     QString name;
@@ -22,21 +18,19 @@ struct DetailPage {
     QString shownAt;   // date and time of the showing
     QString title;
     int typeIndex = 0;
+    QColor background;     // the window colour
+    QString pictureFolder; // where the type's picture is found
 };
 
+// The page of a reading with the name, the age switch and the moment of showing; the background
+// and the picture folder are left for the caller.
 DetailPage MakeDetailPage(const Reading& reading, const QString& name, bool ageHidden,
                           const QDateTime& now);
 
-// The picture of a type beside the program: "Image(7).tkb" for type 7. The pictures shipped are
-// under 100 KB; a file beyond this size is not read.
+// The picture of a type beside the program: "Image(7).tkb" for type 7.
 QString TypePictureFileName(int typeIndex);
-inline constexpr qint64 LargestPictureFileSize = 16 << 20;
 
-// Fills the detail window with the page in its background colour, without showing it, then loads
-// the type's picture from `pictureFolder`. The texts are set in every case; when the picture
-// cannot be read the picture box is left empty (never the previous type's picture) and the
-// reason comes back.
-std::optional<QString> FillDetailWindow(Form3& window, const DetailPage& page,
-                                        const QColor& background, const QString& pictureFolder);
+// The pictures shipped are under 100 KB; a file beyond this size is not read.
+inline constexpr qint64 LargestPictureFileSize = 16 << 20;
 
 } // namespace soranika

@@ -1,8 +1,15 @@
 #include "Form3.h"
 
-#include "FormLayout.h"
+#include "ControlTable.h"
+#include "DetailPage.h"
+#include "ProgramPictures.h"
+#include "RegularFile.h"
+#include "WindowSetup.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QIcon>
+#include <QImageReader>
 
 #include <array>
 
@@ -10,47 +17,64 @@ namespace soranika {
 
 namespace {
 
-const FontSpec kLarge{14.25, true, true};
-const FontSpec kMedium{12, true, true};
+const FontSpec kLarge{.points = 14.25, .bold = true, .italic = true};
+const FontSpec kMedium{.points = 12, .bold = true, .italic = true};
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 
 // clang-format off
 const std::array<ControlSpec, 17> kControls{{
-    {"Label6", ControlKind::Label, {360, 240, 1095, 375}, QStringLiteral("お名前"), kLarge, {}, kLeft},
-    {"Label12", ControlKind::Label, {1560, 240, 2535, 375}, {}, kLarge, {}, kLeft},
-    {"Label7", ControlKind::Label, {4200, 240, 1455, 375}, QStringLiteral("生年月日"), kLarge, {}, kLeft},
-    {"Label13", ControlKind::Label, {5520, 240, 1815, 375}, {}, kLarge, {}, kLeft},
-    {"Label15", ControlKind::Label, {7440, 240, 855, 375}, {}, kLarge, {}, kRight},
-    {"Label11", ControlKind::Label, {8280, 240, 495, 375}, QStringLiteral("才"), kLarge, {}, kLeft},
-    {"Label8", ControlKind::Label, {600, 720, 3615, 375},
-     QStringLiteral("＜あなたが生まれてから今日で"), kMedium, {}, kLeft},
-    {"Label14", ControlKind::Label, {4440, 720, 975, 255}, {}, kLarge, {}, kRight},
-    {"Label10", ControlKind::Label, {5520, 720, 1335, 255}, QStringLiteral("日目です＞"), kMedium,
-     {}, kLeft},
-    {"Image4", ControlKind::Picture, {1800, 1080, 480, 480}, {}, {}, {}, kLeft, Sizing::Fixed, {},
-     false, QStringLiteral("ソラニカ")},
-    {"Image3", ControlKind::Picture, {6840, 1080, 480, 480}, {}, {}, {}, kLeft, Sizing::Fixed, {},
-     false, QStringLiteral("ソラニカ")},
-    {"Label9", ControlKind::Label, {2040, 1200, 4935, 375}, {}, {14.25, true, true, true}, {},
-     kCentre},
-    {"Image2", ControlKind::Picture, {2040, 1560, 4935, 2655}, {}, {},
-     QStringLiteral("この画像はあなたの性格をイメージしたものです。")},
-    {"Label1", ControlKind::WhiteBoxLabel, {240, 4320, 8415, 3135}, {}, {11.25},
-     QStringLiteral("あなたの性格を文章表現したものです。")},
-    {"Label3", ControlKind::Label, {240, 7560, 3855, 375}, QStringLiteral("ソラニカVer1．0"),
-     kLarge, {}, kCentre},
-    {"Label4", ControlKind::Label, {5040, 7560, 1095, 375}, QStringLiteral("鑑定日："), kLarge, {},
-     kLeft},
-    {"Label5", ControlKind::Label, {6240, 7560, 2655, 375}, {}, kMedium, {}, kLeft},
+    {.name = "Label6", .kind = ControlKind::Label, .rect = {360, 240, 1095, 375},
+     .text = QStringLiteral("お名前"), .font = kLarge, .alignment = kLeft},
+    {.name = "Label12", .kind = ControlKind::Label, .rect = {1560, 240, 2535, 375},
+     .font = kLarge, .alignment = kLeft},
+    {.name = "Label7", .kind = ControlKind::Label, .rect = {4200, 240, 1455, 375},
+     .text = QStringLiteral("生年月日"), .font = kLarge, .alignment = kLeft},
+    {.name = "Label13", .kind = ControlKind::Label, .rect = {5520, 240, 1815, 375},
+     .font = kLarge, .alignment = kLeft},
+    {.name = "Label15", .kind = ControlKind::Label, .rect = {7440, 240, 855, 375},
+     .font = kLarge, .alignment = kRight},
+    {.name = "Label11", .kind = ControlKind::Label, .rect = {8280, 240, 495, 375},
+     .text = QStringLiteral("才"), .font = kLarge, .alignment = kLeft},
+    {.name = "Label8", .kind = ControlKind::Label, .rect = {600, 720, 3615, 375},
+     .text = QStringLiteral("＜あなたが生まれてから今日で"), .font = kMedium, .alignment = kLeft},
+    {.name = "Label14", .kind = ControlKind::Label, .rect = {4440, 720, 975, 255},
+     .font = kLarge, .alignment = kRight},
+    {.name = "Label10", .kind = ControlKind::Label, .rect = {5520, 720, 1335, 255},
+     .text = QStringLiteral("日目です＞"), .font = kMedium, .alignment = kLeft},
+    {.name = "Image4", .kind = ControlKind::Picture, .rect = {1800, 1080, 480, 480},
+     .accessibleName = QStringLiteral("ソラニカ")},
+    {.name = "Image3", .kind = ControlKind::Picture, .rect = {6840, 1080, 480, 480},
+     .accessibleName = QStringLiteral("ソラニカ")},
+    {.name = "Label9", .kind = ControlKind::Label, .rect = {2040, 1200, 4935, 375},
+     .font = {.points = 14.25, .bold = true, .italic = true, .underline = true},
+     .alignment = kCentre},
+    {.name = "Image2", .kind = ControlKind::Picture, .rect = {2040, 1560, 4935, 2655},
+     .tooltip = QStringLiteral("この画像はあなたの性格をイメージしたものです。")},
+    {.name = "Label1", .kind = ControlKind::WhiteBoxLabel, .rect = {240, 4320, 8415, 3135},
+     .font = {.points = 11.25}, .tooltip = QStringLiteral("あなたの性格を文章表現したものです。")},
+    {.name = "Label3", .kind = ControlKind::Label, .rect = {240, 7560, 3855, 375},
+     .text = QStringLiteral("ソラニカVer1．0"), .font = kLarge, .alignment = kCentre},
+    {.name = "Label4", .kind = ControlKind::Label, .rect = {5040, 7560, 1095, 375},
+     .text = QStringLiteral("鑑定日："), .font = kLarge, .alignment = kLeft},
+    {.name = "Label5", .kind = ControlKind::Label, .rect = {6240, 7560, 2655, 375},
+     .font = kMedium, .alignment = kLeft},
 }};
 // clang-format on
 
 const QColor kRuleColour(0x40, 0x40, 0x40);
 const std::array<LineSpec, 2> kLines{{
-    {"Line1", {120, 120}, {8760, 120}, 2, kRuleColour},
-    {"Line2", {120, 1080}, {8760, 1080}, 2, kRuleColour},
+    {.name = "Line1",
+     .from = {120, 120},
+     .to = {8760, 120},
+     .widthPixels = 2,
+     .colour = kRuleColour},
+    {.name = "Line2",
+     .from = {120, 1080},
+     .to = {8760, 1080},
+     .widthPixels = 2,
+     .colour = kRuleColour},
 }};
 
 } // namespace
@@ -59,7 +83,7 @@ Form3::Form3() {
     setObjectName(QStringLiteral("Form3"));
     SetUpFixedWindow(this, QStringLiteral("詳細表示"), false);
     SetClientSize(this, 8910, 7875);
-    setFont(MakeFont({12}));
+    setFont(MakeFont({.points = 12}));
     const auto controls = BuildControls(this, kControls, kLines);
     const auto label = [&](const char* name) {
         return qobject_cast<CaptionLabel*>(controls.value(QString::fromLatin1(name)));
@@ -68,27 +92,49 @@ Form3::Form3() {
         return qobject_cast<QLabel*>(controls.value(QString::fromLatin1(name)));
     };
     Label1 = label("Label1");
-    Label3 = label("Label3");
-    Label4 = label("Label4");
     Label5 = label("Label5");
-    Label6 = label("Label6");
-    Label7 = label("Label7");
-    Label8 = label("Label8");
     Label9 = label("Label9");
-    Label10 = label("Label10");
-    Label11 = label("Label11");
     Label12 = label("Label12");
     Label13 = label("Label13");
     Label14 = label("Label14");
     Label15 = label("Label15");
     Image2 = picture("Image2");
-    Image3 = picture("Image3");
-    Image4 = picture("Image4");
-    Line1 = qobject_cast<LineControl*>(controls.value(QStringLiteral("Line1")));
-    Line2 = qobject_cast<LineControl*>(controls.value(QStringLiteral("Line2")));
     const QPixmap icon = ProgramIcon().pixmap(32, 32);
-    Image3->setPixmap(icon);
-    Image4->setPixmap(icon);
+    picture("Image3")->setPixmap(icon);
+    picture("Image4")->setPixmap(icon);
+}
+
+std::optional<QString> Form3::fill(const DetailPage& page) {
+    SetBackground(this, page.background);
+    Label1->setCaption(page.prose);
+    Label12->setCaption(page.name);
+    Label13->setCaption(page.birthDate);
+    Label14->setCaption(page.days);
+    Label15->setCaption(page.age);
+    Label5->setCaption(page.shownAt);
+    Label9->setCaption(page.title);
+
+    const QString path = QDir(page.pictureFolder).filePath(TypePictureFileName(page.typeIndex));
+    const auto problem = [&](const QString& reason) {
+        Image2->clear();
+        return QDir::toNativeSeparators(path) + QStringLiteral("\n（") + reason +
+               QStringLiteral("）");
+    };
+    // Only a regular file, and only so much of it: a pipe or a device in its place must not hold
+    // the window up.
+    auto content = ReadRegularFile(path, LargestPictureFileSize);
+    if (const auto* reason = std::get_if<QString>(&content))
+        return problem(*reason);
+    QBuffer buffer(&std::get<QByteArray>(content));
+    buffer.open(QIODevice::ReadOnly);
+    // Read by content, whatever the extension says.
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return problem(reader.errorString());
+    Image2->setPixmap(QPixmap::fromImage(picture));
+    return std::nullopt;
 }
 
 } // namespace soranika

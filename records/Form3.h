@@ -2,12 +2,14 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 
 namespace soranika {
 
 class CaptionLabel;
-class LineControl;
+struct DetailPage;
 
 // The detail window: one page of the current reading, also the page that Print sends to the
 // printer. It only shows what the main window puts into it.
@@ -17,25 +19,20 @@ class Form3 : public QWidget {
 public:
     Form3();
 
+    // Shows the page in its background colour, without showing the window, then loads the
+    // type's picture. The texts are set in every case; when the picture cannot be read the
+    // picture box is left empty (never the previous type's picture) and the reason comes back.
+    std::optional<QString> fill(const DetailPage& page);
+
+private:
     CaptionLabel* Label1 = nullptr;  // the prose, white and bordered
-    CaptionLabel* Label3 = nullptr;  // product line
-    CaptionLabel* Label4 = nullptr;  // "鑑定日："
     CaptionLabel* Label5 = nullptr;  // date and time of the showing
-    CaptionLabel* Label6 = nullptr;  // "お名前"
-    CaptionLabel* Label7 = nullptr;  // "生年月日"
-    CaptionLabel* Label8 = nullptr;  // "＜あなたが生まれてから今日で"
     CaptionLabel* Label9 = nullptr;  // the type's title
-    CaptionLabel* Label10 = nullptr; // "日目です＞"
-    CaptionLabel* Label11 = nullptr; // "才"
     CaptionLabel* Label12 = nullptr; // the name
     CaptionLabel* Label13 = nullptr; // the birth date
     CaptionLabel* Label14 = nullptr; // the days lived
     CaptionLabel* Label15 = nullptr; // the age
     QLabel* Image2 = nullptr;        // the type's picture, stretched to its box
-    QLabel* Image3 = nullptr;
-    QLabel* Image4 = nullptr;
-    LineControl* Line1 = nullptr;
-    LineControl* Line2 = nullptr;
 };
 
 } // namespace soranika

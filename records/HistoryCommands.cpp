@@ -6,7 +6,6 @@
 #include "HistoryFile.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
-#include "ProductInfo.h"
 #include "ProgramFolder.h"
 #include "ProgramSettings.h"
 #include "ReadingFormat.h"
@@ -21,8 +20,7 @@ namespace soranika {
 namespace {
 
 void Warn(Platform& platform, QWidget* parent, const QString& text) {
-    platform.messages.show(parent,
-                           {text, ApplicationTitle, Message::Buttons::Ok, Message::Icon::Warning});
+    platform.messages.show(parent, {.text = text, .icon = Message::Icon::Warning});
 }
 
 QString FileProblem(const QString& what, const QString& path, const QString& reason) {
@@ -81,8 +79,7 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
                              platform.settings, *problem));
         return std::nullopt;
     }
-    return StatusTexts{QStringLiteral("前回鑑定日時：") + now,
-                       QStringLiteral("鑑定履歴:") + count + QStringLiteral("件")};
+    return StatusTexts::AfterRecord(now, count);
 }
 
 void ViewHistory(Platform& platform, QWidget* parent) {
@@ -98,10 +95,11 @@ void ClearHistory(Platform& platform, QWidget* parent,
                   const std::function<void(const StatusTexts&)>& showStatus) {
     using namespace ProgramSettings;
     const Message confirmation{
-        QStringLiteral(
+        .text = QStringLiteral(
             "過去の鑑定した履歴をすべて削除します。\r\n　　　削除してもよろしいですか？"),
-        QStringLiteral("　　　　　　　　　過去の履歴削除確認！！"), Message::Buttons::OkCancel,
-        Message::Icon::Warning};
+        .title = QStringLiteral("　　　　　　　　　過去の履歴削除確認！！"),
+        .buttons = Message::Buttons::OkCancel,
+        .icon = Message::Icon::Warning};
     if (platform.messages.show(parent, confirmation) != MessageAnswer::Ok)
         return;
 
@@ -133,10 +131,11 @@ void ClearHistory(Platform& platform, QWidget* parent,
         Warn(platform, parent, FileProblem(fileFailure, path, *problem));
         return;
     }
-    showStatus({QStringLiteral("前回鑑定日時："), QStringLiteral("鑑定履歴：0件")});
-    platform.messages.show(parent, {QStringLiteral("過去の鑑定した履歴をすべて削除しました。"),
-                                    QStringLiteral("　　     　　　　　　鑑定履歴削除 "),
-                                    Message::Buttons::Ok, Message::Icon::Information});
+    showStatus(StatusTexts::AfterClear());
+    platform.messages.show(parent,
+                           {.text = QStringLiteral("過去の鑑定した履歴をすべて削除しました。"),
+                            .title = QStringLiteral("　　     　　　　　　鑑定履歴削除 "),
+                            .icon = Message::Icon::Information});
 }
 
 } // namespace soranika

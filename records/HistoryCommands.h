@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Reading.h"
+#include "StatusTexts.h"
 
 #include <QString>
 
@@ -12,12 +13,6 @@ class QWidget;
 namespace soranika {
 
 struct Platform;
-
-// The two status labels of the main window after a command that changes the history.
-struct StatusTexts {
-    QString dateLabel;  // the main window's Label8
-    QString countLabel; // the main window's Label9
-};
 
 // Record ("記　録"): appends the reading with the name and memo to the history file, then counts
 // it in "Rireki" and stores the time in "Time". Returns the new status texts. When the file

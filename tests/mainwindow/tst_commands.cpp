@@ -1,13 +1,16 @@
 // The commands that take a reading further, driven through the main window: Record, Detail,
 // Print, the history menu, the explanation and about windows.
 
+#include "CaptionLabel.h"
 #include "Cp932.h"
+#include "FindControl.h"
+#include "Fonts.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form4.h"
-#include "FormLayout.h"
 #include "HistoryEntry.h"
+#include "LineControl.h"
 #include "ProgramSettings.h"
 #include "StandIns.h"
 
@@ -106,12 +109,12 @@ void TestCommands::providePicture(int type) {
 
 Form1& TestCommands::startWithReading() {
     Form1& form = *form_;
-    form.Combo1[0]->setEditText(u"昭和"_s);
-    form.Text1[0]->setText(u"60"_s);
-    form.Combo1[1]->setCurrentIndex(4);
-    form.Combo1[2]->setCurrentIndex(11);
-    form.Text4->setText(u"山田花子"_s);
-    form.Text2->setText(u"長女"_s);
+    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
+    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
+    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
+    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
+    Find<QLineEdit>(form, "Text2")->setText(u"長女"_s);
     form.Command1_Click();
     return form;
 }
@@ -146,21 +149,21 @@ void TestCommands::commandsNeedAReadingFirst() {
     QCOMPARE(system_->messages.shown[0].text, message);
     QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
     QCOMPARE(system_->messages.shown[0].icon, Message::Icon::None);
-    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));
     QVERIFY(!QFile::exists(programFile(HistoryFileName)));
     QCOMPARE(system_->printing.dialogs, 0);
     QVERIFY(form.form3()->isHidden());
-    QVERIFY(form.form3()->Label9->caption().isEmpty());
+    QVERIFY(Find<CaptionLabel>(*form.form3(), "Label9")->caption().isEmpty());
 }
 
 void TestCommands::recordUpdatesTheStatusLabels() {
     Form1& form = startWithReading();
-    form.Mnu_nen->trigger(); // the history keeps the full date all the same
-    form.btnKioku->setFocus();
-    QTest::mouseClick(form.btnKioku, Qt::LeftButton);
-    QCOMPARE(form.Label8->caption(), u"前回鑑定日時：2026/12/06 7:15:33"_s);
-    QCOMPARE(form.Label9->caption(), u"鑑定履歴:1件"_s);
-    QCOMPARE(QApplication::focusWidget(), form.btnKioku);
+    Find<QAction>(form, "Mnu_nen")->trigger(); // the history keeps the full date all the same
+    Find<QPushButton>(form, "btnKioku")->setFocus();
+    QTest::mouseClick(Find<QPushButton>(form, "btnKioku"), Qt::LeftButton);
+    QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:1件"_s);
+    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form, "btnKioku"));
     const QStringList lines =
         HistoryEntryLines(form.CurrentReading, u"山田花子"_s, u"長女"_s, u"2026/12/06 7:15:33"_s);
     QFile file(programFile(HistoryFileName));
@@ -169,19 +172,19 @@ void TestCommands::recordUpdatesTheStatusLabels() {
     QCOMPARE(lines[3], u"生年月日：S60/5/12"_s);
 
     // The name as the box holds it at the moment of the Record.
-    form.Text4->setText(u"山田太郎"_s);
+    Find<QLineEdit>(form, "Text4")->setText(u"山田太郎"_s);
     form.btnKioku_Click();
-    QCOMPARE(form.Label9->caption(), u"鑑定履歴:2件"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:2件"_s);
     file.seek(0);
     QVERIFY(file.readAll().contains(EncodeHistoryEntry({u"氏　　名：山田太郎"_s})));
 }
 
 void TestCommands::pastedLineBreaksNeverReachTheHistory() {
     Form1& form = startWithReading();
-    form.Text2->clear();
-    form.Text2->insert(u"X\r\nY\nZ\rW"_s); // as a paste or a drop arrives
-    form.Text4->clear();
-    form.Text4->insert(u"山田\n花子"_s);
+    Find<QLineEdit>(form, "Text2")->clear();
+    Find<QLineEdit>(form, "Text2")->insert(u"X\r\nY\nZ\rW"_s); // as a paste or a drop arrives
+    Find<QLineEdit>(form, "Text4")->clear();
+    Find<QLineEdit>(form, "Text4")->insert(u"山田\n花子"_s);
     form.btnKioku_Click();
     QFile file(programFile(HistoryFileName));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -197,14 +200,15 @@ void TestCommands::aRestartShowsWhatTheLastRunStored() {
     form.btnKioku_Click();
     system_->colours.answers.push_back(QColor(0x20, 0x40, 0x60));
     form.Mnu_iro_Click();
-    form.Mnu_nen->trigger();
+    Find<QAction>(form, "Mnu_nen")->trigger();
     form_->close();
     form_.reset();
 
     Form1 again(*platform_);
     QVERIFY(again.Form_Load());
-    QCOMPARE(again.Label8->caption(), u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
-    QCOMPARE(again.Label9->caption(), u"鑑定履歴:2件"_s);
+    QCOMPARE(Find<CaptionLabel>(again, "Label8")->caption(),
+             u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(Find<CaptionLabel>(again, "Label9")->caption(), u"鑑定履歴:2件"_s);
     QCOMPARE(again.WindowColour.colour(), QColor(0x20, 0x40, 0x60));
     QCOMPARE(again.centralWidget()->palette().color(QPalette::Window), QColor(0x20, 0x40, 0x60));
     QVERIFY(!again.ageHidden());
@@ -214,18 +218,18 @@ void TestCommands::aRestartShowsWhatTheLastRunStored() {
 void TestCommands::detailShowsTheReading() {
     providePicture(48);
     Form1& form = startWithReading();
-    QTest::mouseClick(form.Command5, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Command5"), Qt::LeftButton);
     Form3* detail = form.form3();
     QVERIFY(detail->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(detail));
-    QCOMPARE(detail->Label12->caption(), u"山田花子"_s);
-    QCOMPARE(detail->Label13->caption(), u"S60/5/12"_s);
-    QCOMPARE(detail->Label14->caption(), u"15,183"_s);
-    QCOMPARE(detail->Label15->caption(), u"41"_s);
-    QCOMPARE(detail->Label9->caption(), u"磁気を帯びたイノシシ"_s);
-    QCOMPARE(detail->Label5->caption(), u"2026/12/06 7:15:33"_s);
-    QCOMPARE(detail->Label1->caption(), form.CurrentReading.TypeText);
-    QVERIFY(!detail->Image2->pixmap().isNull());
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label12")->caption(), u"山田花子"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label13")->caption(), u"S60/5/12"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label14")->caption(), u"15,183"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label15")->caption(), u"41"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label5")->caption(), u"2026/12/06 7:15:33"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label1")->caption(), form.CurrentReading.TypeText);
+    QVERIFY(!Find<QLabel>(*detail, "Image2")->pixmap().isNull());
     QCOMPARE(detail->palette().color(QPalette::Window), QColor(255, 192, 192));
     // The main window stays usable.
     QVERIFY(form.isEnabled());
@@ -234,63 +238,64 @@ void TestCommands::detailShowsTheReading() {
 
 void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
     Form1& form = startWithReading();
-    form.Mnu_nen->trigger();
+    Find<QAction>(form, "Mnu_nen")->trigger();
     form.Command5_Click();
     Form3* detail = form.form3();
-    QCOMPARE(detail->Label13->caption(), u"****/5/12"_s);
-    QCOMPARE(detail->Label14->caption(), u"*****"_s);
-    QCOMPARE(detail->Label15->caption(), u"**"_s);
-    QCOMPARE(form.Label6->caption(), u"磁気を帯びたイノシシ"_s); // the main window shows it all
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label13")->caption(), u"****/5/12"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label14")->caption(), u"*****"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label15")->caption(), u"**"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(),
+             u"磁気を帯びたイノシシ"_s); // the main window shows it all
 
     // A new reading, a later time and a changed colour: the next Detail shows them all.
-    form.Mnu_nen->trigger();
-    form.Combo1[0]->setEditText(u"平成"_s);
-    form.Text1[0]->setText(u"1"_s);
-    form.Combo1[1]->setCurrentIndex(0);
-    form.Combo1[2]->setCurrentIndex(7);
+    Find<QAction>(form, "Mnu_nen")->trigger();
+    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
+    Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
+    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
+    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(7);
     form.Command1_Click();
-    form.Text4->clear();
+    Find<QLineEdit>(form, "Text4")->clear();
     system_->clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)));
     system_->colours.answers.push_back(QColor(Qt::darkCyan));
     form.Mnu_iro_Click();
     QCOMPARE(detail->palette().color(QPalette::Window), QColor(Qt::darkCyan)); // at once
     form.Command5_Click();
     QCOMPARE(form.form3(), detail);
-    QCOMPARE(detail->Label9->caption(), u"山上に舞う龍"_s);
-    QCOMPARE(detail->Label13->caption(), u"H1/1/8"_s);
-    QCOMPARE(detail->Label5->caption(), u"2026/12/06 9:00:00"_s);
-    QVERIFY(detail->Label12->caption().isEmpty());
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label9")->caption(), u"山上に舞う龍"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label13")->caption(), u"H1/1/8"_s);
+    QCOMPARE(Find<CaptionLabel>(*detail, "Label5")->caption(), u"2026/12/06 9:00:00"_s);
+    QVERIFY(Find<CaptionLabel>(*detail, "Label12")->caption().isEmpty());
 }
 
 void TestCommands::detailWithoutPictureStillOpens() {
     providePicture(5);
     Form1& form = *form_;
-    form.Combo1[0]->setEditText(u"平成"_s);
-    form.Text1[0]->setText(u"1"_s);
-    form.Combo1[1]->setCurrentIndex(0);
-    form.Combo1[2]->setCurrentIndex(7);
+    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
+    Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
+    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
+    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(7);
     form.Command1_Click();
     form.Command5_Click();
-    QVERIFY(!form.form3()->Image2->pixmap().isNull());
+    QVERIFY(!Find<QLabel>(*form.form3(), "Image2")->pixmap().isNull());
 
     startWithReading(); // type 48, whose picture is not there
     form.Command5_Click();
     QVERIFY(form.form3()->isVisible());
-    QVERIFY(form.form3()->Image2->pixmap().isNull());
-    QCOMPARE(form.form3()->Label9->caption(), u"磁気を帯びたイノシシ"_s);
+    QVERIFY(Find<QLabel>(*form.form3(), "Image2")->pixmap().isNull());
+    QCOMPARE(Find<CaptionLabel>(*form.form3(), "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
     QVERIFY(system_->messages.shown.isEmpty());
 }
 
 void TestCommands::printCancelledDoesNothing() {
     Form1& form = startWithReading();
     system_->printing.cancel = true;
-    form.Command4->setFocus();
+    Find<QPushButton>(form, "Command4")->setFocus();
     form.Command4_Click();
     QCOMPARE(system_->printing.dialogs, 1);
     QVERIFY(!QFile::exists(system_->printing.pdfPath));
-    QVERIFY(form.form3()->Label9->caption().isEmpty()); // not filled
+    QVERIFY(Find<CaptionLabel>(*form.form3(), "Label9")->caption().isEmpty()); // not filled
     QVERIFY(system_->messages.shown.isEmpty());
-    QCOMPARE(QApplication::focusWidget(), form.Command4);
+    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form, "Command4"));
 }
 
 void TestCommands::printMakesOnePage() {
@@ -298,7 +303,7 @@ void TestCommands::printMakesOnePage() {
     Form1& form = startWithReading();
     form.Command5_Click(); // the detail window is open while printing
     system_->clock.set(QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0)));
-    form.Command4->setFocus();
+    Find<QPushButton>(form, "Command4")->setFocus();
     form.Command4_Click();
     QVERIFY(system_->messages.shown.isEmpty());
     QVERIFY(QFileInfo(system_->printing.pdfPath).size() > 1000);
@@ -306,8 +311,8 @@ void TestCommands::printMakesOnePage() {
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
     QVERIFY(form.form3()->isVisible());
-    QCOMPARE(form.form3()->Label5->caption(), u"2026/12/06 8:00:00"_s);
-    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    QCOMPARE(Find<CaptionLabel>(*form.form3(), "Label5")->caption(), u"2026/12/06 8:00:00"_s);
+    QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));
 }
 
 void TestCommands::printWithoutPictureOrPrinterSaysWhy() {
@@ -329,18 +334,18 @@ void TestCommands::clearingTheHistoryResetsTheLabels() {
     Form1& form = startWithReading();
     form.btnKioku_Click();
     system_->messages.answers = {MessageAnswer::Cancel};
-    form.Mnu_RirekiClea->trigger();
-    QCOMPARE(form.Label9->caption(), u"鑑定履歴:1件"_s);
+    Find<QAction>(form, "Mnu_RirekiClea")->trigger();
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:1件"_s);
 
-    form.Mnu_RirekiClea->trigger();
-    QCOMPARE(form.Label8->caption(), u"前回鑑定日時："_s);
-    QCOMPARE(form.Label9->caption(), u"鑑定履歴：0件"_s);
+    Find<QAction>(form, "Mnu_RirekiClea")->trigger();
+    QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定日時："_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴：0件"_s);
     QCOMPARE(system_->settings.stored(ProgramSettings::RecordCountKey), QString());
     QVERIFY(form.readingPresent()); // the reading is not touched
 }
 
 void TestCommands::viewingTheHistory() {
-    form_->Mnu_Rireki->trigger();
+    Find<QAction>(*form_, "Mnu_Rireki")->trigger();
     QCOMPARE(system_->textViewer.opened.size(), 1);
     QVERIFY(system_->messages.shown.isEmpty());
 }
@@ -350,20 +355,22 @@ void TestCommands::helpReadsTheFileEachTime() {
     const QString readme = programFile(u"readme.txt"_s);
     // Shift-JIS "説明" CR LF, a lone LF inside a line, and a last line with no line end.
     WriteFile(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast");
-    form.Mnu_setumei->trigger();
+    Find<QAction>(form, "Mnu_setumei")->trigger();
     Form2* help = form.form2();
     QVERIFY(help->isVisible());
-    QCOMPARE(help->Text1->toPlainText().size(), help->Text1->document()->toPlainText().size());
-    QCOMPARE(help->Text1->toPlainText(), u"説明\nA\nB\nlast\n"_s); // as the box shows it
+    QCOMPARE(Find<QPlainTextEdit>(*help, "Text1")->toPlainText().size(),
+             Find<QPlainTextEdit>(*help, "Text1")->document()->toPlainText().size());
+    QCOMPARE(Find<QPlainTextEdit>(*help, "Text1")->toPlainText(),
+             u"説明\nA\nB\nlast\n"_s); // as the box shows it
     QCOMPARE(help->windowTitle(), QString(11, QChar(0x3000)) + u"＊＊　ソラニカの説明　＊＊"_s);
 
     WriteFile(readme, "");
     system_->colours.answers.push_back(QColor(Qt::yellow));
     help->close();
     form.Mnu_iro_Click();
-    form.Mnu_setumei->trigger();
+    Find<QAction>(form, "Mnu_setumei")->trigger();
     QVERIFY(form.form2()->isVisible());
-    QVERIFY(form.form2()->Text1->toPlainText().isEmpty());
+    QVERIFY(Find<QPlainTextEdit>(*form.form2(), "Text1")->toPlainText().isEmpty());
     QCOMPARE(form.form2()->palette().color(QPalette::Window), QColor(Qt::yellow));
 }
 
@@ -377,7 +384,8 @@ void TestCommands::helpWithoutFile() {
     QCOMPARE(system_->messages.shown.size(), 2);
     QCOMPARE(system_->messages.shown[0].text, u"readme.txtがありません。"_s);
     QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
-    QCOMPARE(form.form2()->Text1->toPlainText(), u"first\n"_s); // the open window keeps its text
+    QCOMPARE(Find<QPlainTextEdit>(*form.form2(), "Text1")->toPlainText(),
+             u"first\n"_s); // the open window keeps its text
 
     QVERIFY(QDir(system_->folder.path()).mkdir(u"readme.txt"_s)); // a folder is no help file
     form.Mnu_setumei_Click();
@@ -386,23 +394,25 @@ void TestCommands::helpWithoutFile() {
 
 void TestCommands::aboutWindowAndItsLink() {
     Form1& form = *form_;
-    form.mnu_ver->trigger();
+    Find<QAction>(form, "mnu_ver")->trigger();
     Form4* about = form.form4();
     QVERIFY(about->isVisible());
     QCOMPARE(about->windowTitle(), u"ﾊﾞｰｼﾞｮﾝ"_s);
     QCOMPARE(about->size(), QSize(350, 194));
-    QCOMPARE(about->Label1->caption(), u"ソラニカVer1.0"_s);
-    QCOMPARE(about->Label6->caption(), u"最 新 情 報"_s);
-    QCOMPARE(about->Label2[1]->caption(), u"2000.2.13～"_s);
-    QCOMPARE(about->Label5->toolTip(), u"作者のホームページです。"_s);
-    QCOMPARE(about->Label5->cursor().shape(), Qt::BitmapCursor);
-    QCOMPARE(about->Label5->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCOMPARE(Find<CaptionLabel>(*about, "Label1")->caption(), u"ソラニカVer1.0"_s);
+    QCOMPARE(Find<CaptionLabel>(*about, "Label6")->caption(), u"最 新 情 報"_s);
+    QCOMPARE(Find<CaptionLabel>(*about, "Label2(1)")->caption(), u"2000.2.13～"_s);
+    QCOMPARE(Find<CaptionLabel>(*about, "Label5")->toolTip(), u"作者のホームページです。"_s);
+    QCOMPARE(Find<CaptionLabel>(*about, "Label5")->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(Find<CaptionLabel>(*about, "Label5")->palette().color(QPalette::WindowText),
+             QColor(Qt::blue));
 
-    QTest::mouseClick(about->Label6, Qt::LeftButton); // elsewhere: nothing
+    QTest::mouseClick(Find<CaptionLabel>(*about, "Label6"), Qt::LeftButton); // elsewhere: nothing
     QVERIFY(system_->addresses.opened.isEmpty());
-    QTest::mouseClick(about->Label5, Qt::LeftButton);
-    QCOMPARE(system_->addresses.opened, QStringList{about->Label5->caption()});
-    QVERIFY(about->Label5->caption().startsWith(u"https://"_s));
+    QTest::mouseClick(Find<CaptionLabel>(*about, "Label5"), Qt::LeftButton);
+    QCOMPARE(system_->addresses.opened,
+             QStringList{Find<CaptionLabel>(*about, "Label5")->caption()});
+    QVERIFY(Find<CaptionLabel>(*about, "Label5")->caption().startsWith(u"https://"_s));
     QVERIFY(system_->messages.shown.isEmpty());
 }
 
@@ -430,9 +440,9 @@ void TestCommands::everyControlHasAnAccessibleName() {
         }
     }
     QVERIFY2(named >= 35, qPrintable(QString::number(named)));
-    QCOMPARE(form.Combo1[0]->accessibleName(), u"元号"_s);
-    QCOMPARE(form.Command1->accessibleName(), u"鑑　定"_s);
-    QCOMPARE(form.Text4->accessibleName(), u"お名前"_s);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->accessibleName(), u"元号"_s);
+    QCOMPARE(Find<QPushButton>(form, "Command1")->accessibleName(), u"鑑　定"_s);
+    QCOMPARE(Find<QLineEdit>(form, "Text4")->accessibleName(), u"お名前"_s);
 }
 
 QTEST_MAIN(TestCommands)

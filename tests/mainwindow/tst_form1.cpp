@@ -2,11 +2,14 @@
 // commands, start-up from the settings store and shut-down.
 
 #include "BirthDate.h"
+#include "CaptionLabel.h"
+#include "FindControl.h"
+#include "Fonts.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form4.h"
-#include "FormLayout.h"
+#include "LineControl.h"
 #include "ProgramSettings.h"
 #include "StandIns.h"
 #include "TypeTable.h"
@@ -34,10 +37,12 @@ QColor Background(QWidget* form) {
 
 void Enter(Form1& form, const QString& era, const QString& year, const QString& month,
            const QString& day) {
-    form.Combo1[0]->setEditText(era);
-    form.Text1[0]->setText(year);
-    form.Combo1[1]->setCurrentIndex(form.Combo1[1]->findText(month));
-    form.Combo1[2]->setCurrentIndex(form.Combo1[2]->findText(day));
+    Find<QComboBox>(form, "Combo1(0)")->setEditText(era);
+    Find<QLineEdit>(form, "Text1(0)")->setText(year);
+    Find<QComboBox>(form, "Combo1(1)")
+        ->setCurrentIndex(Find<QComboBox>(form, "Combo1(1)")->findText(month));
+    Find<QComboBox>(form, "Combo1(2)")
+        ->setCurrentIndex(Find<QComboBox>(form, "Combo1(2)")->findText(day));
 }
 
 } // namespace
@@ -152,43 +157,53 @@ void TestForm1::windowAndControls() {
 
 void TestForm1::fontsAndLists() {
     Form1& form = startForm();
-    QCOMPARE(QFontInfo(form.Label4->font()).family(), u"IPAPGothic"_s);
-    QVERIFY(form.Command1->font().bold() && form.Command1->font().italic());
-    QCOMPARE(form.Command1->font().pixelSize(), 21); // 15.75 pt
-    QCOMPARE(form.Command3->font().pixelSize(), 19); // 14.25 pt
-    QCOMPARE(form.Label2->font().pixelSize(), 12);   // 9 pt
-    QVERIFY(form.Label8->font().italic() && !form.Label8->font().bold());
+    QCOMPARE(QFontInfo(Find<CaptionLabel>(form, "Label4")->font()).family(), u"IPAPGothic"_s);
+    QVERIFY(Find<QPushButton>(form, "Command1")->font().bold() &&
+            Find<QPushButton>(form, "Command1")->font().italic());
+    QCOMPARE(Find<QPushButton>(form, "Command1")->font().pixelSize(), 21); // 15.75 pt
+    QCOMPARE(Find<QPushButton>(form, "Command3")->font().pixelSize(), 19); // 14.25 pt
+    QCOMPARE(Find<CaptionLabel>(form, "Label2")->font().pixelSize(), 12);  // 9 pt
+    QVERIFY(Find<CaptionLabel>(form, "Label8")->font().italic() &&
+            !Find<CaptionLabel>(form, "Label8")->font().bold());
 
-    QCOMPARE(form.Combo1[0]->currentText(), u"西暦"_s);
-    QVERIFY(form.Combo1[0]->isEditable());
-    QCOMPARE(form.Combo1[0]->count(), 5);
-    QCOMPARE(form.Combo1[0]->itemText(4), u"平成"_s);
-    QVERIFY(!form.Combo1[1]->isEditable() && !form.Combo1[2]->isEditable());
-    QCOMPARE(form.Combo1[1]->currentIndex(), -1);
-    QCOMPARE(form.Combo1[1]->currentText(), QString());
-    QCOMPARE(form.Combo1[1]->count(), 12);
-    QCOMPARE(form.Combo1[2]->count(), 31);
-    QCOMPARE(form.Combo1[2]->itemText(0), u"1"_s);
-    QCOMPARE(form.Combo1[2]->itemText(30), u"31"_s);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->currentText(), u"西暦"_s);
+    QVERIFY(Find<QComboBox>(form, "Combo1(0)")->isEditable());
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->count(), 5);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->itemText(4), u"平成"_s);
+    QVERIFY(!Find<QComboBox>(form, "Combo1(1)")->isEditable() &&
+            !Find<QComboBox>(form, "Combo1(2)")->isEditable());
+    QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentIndex(), -1);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentText(), QString());
+    QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->count(), 12);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(2)")->count(), 31);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(2)")->itemText(0), u"1"_s);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(2)")->itemText(30), u"31"_s);
 
-    for (QPushButton* button : {form.Command1, form.Command2, form.Command3, form.Command4,
-                                form.Command5, form.btnKioku}) {
+    for (QPushButton* button :
+         {Find<QPushButton>(form, "Command1"), Find<QPushButton>(form, "Command2"),
+          Find<QPushButton>(form, "Command3"), Find<QPushButton>(form, "Command4"),
+          Find<QPushButton>(form, "Command5"), Find<QPushButton>(form, "btnKioku")}) {
         QVERIFY(!button->isDefault() && !button->autoDefault());
         QCOMPARE(button->cursor().shape(), Qt::BitmapCursor);
     }
-    QVERIFY(form.Label2->autoFillBackground());
-    QCOMPARE(form.Label2->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(!form.Label4->autoFillBackground());
-    QCOMPARE(form.Label3[0]->caption(), u"年"_s);
-    QVERIFY(form.Label3[0]->width() > 0);
+    QVERIFY(Find<CaptionLabel>(form, "Label2")->autoFillBackground());
+    QCOMPARE(Find<CaptionLabel>(form, "Label2")->palette().color(QPalette::Window),
+             QColor(Qt::white));
+    QVERIFY(!Find<CaptionLabel>(form, "Label4")->autoFillBackground());
+    QCOMPARE(Find<CaptionLabel>(form, "Label3(0)")->caption(), u"年"_s);
+    QVERIFY(Find<CaptionLabel>(form, "Label3(0)")->width() > 0);
 }
 
 void TestForm1::tabOrderRunsFromEraToQuit() {
     Form1& form = startForm();
-    const QList<QWidget*> expected{form.Combo1[0], form.Text1[0], form.Combo1[1], form.Combo1[2],
-                                   form.Text4,     form.Text2,    form.Command1,  form.Command5,
-                                   form.btnKioku,  form.Command4, form.Command3,  form.Command2};
-    QTRY_COMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    const QList<QWidget*> expected{
+        Find<QComboBox>(form, "Combo1(0)"),  Find<QLineEdit>(form, "Text1(0)"),
+        Find<QComboBox>(form, "Combo1(1)"),  Find<QComboBox>(form, "Combo1(2)"),
+        Find<QLineEdit>(form, "Text4"),      Find<QLineEdit>(form, "Text2"),
+        Find<QPushButton>(form, "Command1"), Find<QPushButton>(form, "Command5"),
+        Find<QPushButton>(form, "btnKioku"), Find<QPushButton>(form, "Command4"),
+        Find<QPushButton>(form, "Command3"), Find<QPushButton>(form, "Command2")};
+    QTRY_COMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected[i]);
@@ -211,16 +226,16 @@ void TestForm1::menus() {
         }
         return texts;
     };
-    QCOMPARE(captions(form.Mnufile), (QStringList{u"履歴表示"_s, u"履歴クリア"_s}));
-    QCOMPARE(captions(form.Mnu_Option),
+    QCOMPARE(captions(Find<QMenu>(form, "Mnufile")), (QStringList{u"履歴表示"_s, u"履歴クリア"_s}));
+    QCOMPARE(captions(Find<QMenu>(form, "Mnu_Option")),
              (QStringList{u"フォーム色を変更"_s, u"フォーム色を元に戻す"_s, u"年令非表示"_s}));
-    QCOMPARE(captions(form.Mnu_help), (QStringList{u"説明"_s, u"ﾊﾞｰｼﾞｮﾝ"_s}));
+    QCOMPARE(captions(Find<QMenu>(form, "Mnu_help")), (QStringList{u"説明"_s, u"ﾊﾞｰｼﾞｮﾝ"_s}));
 
     // The age switch starts off; two clicks leave it as it was.
     QVERIFY(!form.ageHidden());
-    form.Mnu_nen->trigger();
+    Find<QAction>(form, "Mnu_nen")->trigger();
     QVERIFY(form.ageHidden());
-    form.Mnu_nen->trigger();
+    Find<QAction>(form, "Mnu_nen")->trigger();
     QVERIFY(!form.ageHidden());
     QCOMPARE(system_->settings.writes, 0);
 }
@@ -228,12 +243,13 @@ void TestForm1::menus() {
 void TestForm1::appraiseShowsTheReading() {
     Form1& form = startForm();
     Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
-    form.Command1->setFocus();
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    Find<QPushButton>(form, "Command1")->setFocus();
+    QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
 
     QVERIFY(system_->messages.shown.isEmpty());
-    QCOMPARE(form.Label6->caption(), u"磁気を帯びたイノシシ"_s);
-    QCOMPARE(form.Label2->caption(), u"\r\r"_s + TypeTable::Prose(48).toString() + u"\r\r"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label2")->caption(),
+             u"\r\r"_s + TypeTable::Prose(48).toString() + u"\r\r"_s);
     QVERIFY(form.readingPresent());
     const Reading& reading = form.CurrentReading;
     QCOMPARE(reading.BirthDateText, u"S60/5/12"_s);
@@ -244,19 +260,20 @@ void TestForm1::appraiseShowsTheReading() {
     QCOMPARE(reading.TypeText, TypeTable::TypeText(48));
 
     // The title stands centred on x = 3487 twips, at the top of the prose box, in front of it.
-    const QRect title = form.Label6->geometry();
+    const QRect title = Find<CaptionLabel>(form, "Label6")->geometry();
     QVERIFY2(qAbs(title.center().x() - 232) <= 1, qPrintable(QString::number(title.center().x())));
     QCOMPARE(title.top(), 88);
     QVERIFY(title.width() > 100);
     const QObjectList& siblings = form.centralWidget()->children();
-    QVERIFY(siblings.indexOf(form.Label6) > siblings.indexOf(form.Label2));
+    QVERIFY(siblings.indexOf(Find<CaptionLabel>(form, "Label6")) >
+            siblings.indexOf(Find<CaptionLabel>(form, "Label2")));
     // The entry stays as it was and the focus stays on the button.
-    QCOMPARE(form.Text1[0]->text(), u"60"_s);
-    QCOMPARE(QApplication::focusWidget(), form.Command1);
+    QCOMPARE(Find<QLineEdit>(form, "Text1(0)")->text(), u"60"_s);
+    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form, "Command1"));
 
     Enter(form, u"平成"_s, u"1"_s, u"1"_s, u"8"_s);
     form.Command1_Click();
-    QCOMPARE(form.Label6->caption(), u"山上に舞う龍"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"山上に舞う龍"_s);
     QCOMPARE(form.CurrentReading.TypeIndex, 5);
 }
 
@@ -265,10 +282,10 @@ void TestForm1::refusalAfterAnAcceptedAppraisal() {
     Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
     form.Command1_Click();
     const Reading before = form.CurrentReading;
-    const QString prose = form.Label2->caption();
+    const QString prose = Find<CaptionLabel>(form, "Label2")->caption();
 
     Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
-    form.Command1->setFocus();
+    Find<QPushButton>(form, "Command1")->setFocus();
     form.Command1_Click();
 
     QCOMPARE(system_->messages.shown.size(), 1);
@@ -277,10 +294,10 @@ void TestForm1::refusalAfterAnAcceptedAppraisal() {
     QCOMPARE(message.title, u"ソラニカVer1.0"_s);
     QCOMPARE(message.buttons, Message::Buttons::Ok);
     QCOMPARE(message.icon, Message::Icon::None);
-    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));
 
-    QCOMPARE(form.Label2->caption(), prose);
-    QCOMPARE(form.Label6->caption(), u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label2")->caption(), prose);
+    QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"磁気を帯びたイノシシ"_s);
     const Reading& after = form.CurrentReading;
     QCOMPARE(after.BirthDateText, u"50/1/1"_s);
     QCOMPARE(after.MaskedBirthDate, u"****/1/1"_s);
@@ -288,7 +305,7 @@ void TestForm1::refusalAfterAnAcceptedAppraisal() {
     QCOMPARE(after.DaysLived, before.DaysLived);
     QCOMPARE(after.TypeTitle, before.TypeTitle);
     QCOMPARE(after.TypeText, before.TypeText);
-    QCOMPARE(form.Text1[0]->text(), u"50"_s); // no box is cleared
+    QCOMPARE(Find<QLineEdit>(form, "Text1(0)")->text(), u"50"_s); // no box is cleared
 }
 
 void TestForm1::refusalAsTheFirstAppraisal() {
@@ -297,7 +314,7 @@ void TestForm1::refusalAsTheFirstAppraisal() {
     form.Command1_Click();
     QCOMPARE(system_->messages.shown.size(), 1);
     QVERIFY(!form.readingPresent());
-    QVERIFY(form.Label6->caption().isEmpty());
+    QVERIFY(Find<CaptionLabel>(form, "Label6")->caption().isEmpty());
     QCOMPARE(form.CurrentReading.TypeIndex, 0);
 
     // A future date is accepted, with negative days.
@@ -311,33 +328,33 @@ void TestForm1::refusalAsTheFirstAppraisal() {
 void TestForm1::clearEmptiesTheEntryAndTheResult() {
     Form1& form = startForm();
     Enter(form, u"いつか"_s, u"1985"_s, u"5"_s, u"12"_s);
-    form.Text4->setText(u"山田花子"_s);
-    form.Text2->setText(u"姉"_s);
+    Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
+    Find<QLineEdit>(form, "Text2")->setText(u"姉"_s);
     form.Command1_Click();
-    form.Mnu_nen->trigger();
-    form.Label8->setCaption(u"前回鑑定日時：x"_s);
+    Find<QAction>(form, "Mnu_nen")->trigger();
+    Find<CaptionLabel>(form, "Label8")->setCaption(u"前回鑑定日時：x"_s);
     const Reading kept = form.CurrentReading;
 
-    QTest::mouseClick(form.Command3, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Command3"), Qt::LeftButton);
 
-    QCOMPARE(form.Combo1[0]->currentText(), u"西暦"_s);
-    QCOMPARE(form.Combo1[0]->count(), 5);
-    QVERIFY(form.Text1[0]->text().isEmpty());
-    QCOMPARE(form.Combo1[1]->currentIndex(), -1);
-    QCOMPARE(form.Combo1[1]->currentText(), QString());
-    QCOMPARE(form.Combo1[2]->currentIndex(), -1);
-    QCOMPARE(form.Combo1[1]->count(), 12);
-    QVERIFY(form.Text4->text().isEmpty());
-    QVERIFY(form.Text2->text().isEmpty());
-    QVERIFY(form.Label2->caption().isEmpty());
-    QVERIFY(form.Label6->caption().isEmpty());
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->currentText(), u"西暦"_s);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->count(), 5);
+    QVERIFY(Find<QLineEdit>(form, "Text1(0)")->text().isEmpty());
+    QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentIndex(), -1);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentText(), QString());
+    QCOMPARE(Find<QComboBox>(form, "Combo1(2)")->currentIndex(), -1);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->count(), 12);
+    QVERIFY(Find<QLineEdit>(form, "Text4")->text().isEmpty());
+    QVERIFY(Find<QLineEdit>(form, "Text2")->text().isEmpty());
+    QVERIFY(Find<CaptionLabel>(form, "Label2")->caption().isEmpty());
+    QVERIFY(Find<CaptionLabel>(form, "Label6")->caption().isEmpty());
     QVERIFY(!form.readingPresent());
-    QCOMPARE(QApplication::focusWidget(), form.Combo1[0]);
+    QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));
     // What Clear leaves alone.
     QCOMPARE(form.CurrentReading.BirthDateText, kept.BirthDateText);
     QCOMPARE(form.CurrentReading.TypeIndex, kept.TypeIndex);
     QVERIFY(form.ageHidden());
-    QCOMPARE(form.Label8->caption(), u"前回鑑定日時：x"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定日時：x"_s);
 }
 
 void TestForm1::colourCommands() {
@@ -367,7 +384,8 @@ void TestForm1::colourCommands() {
     QCOMPARE(form.WindowColour.value(), 0x563412u);
     QCOMPARE(store.stored(ProgramSettings::ColourKey), QString::number(0x563412));
     // The prose box stays white.
-    QCOMPARE(form.Label2->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(Find<CaptionLabel>(form, "Label2")->palette().color(QPalette::Window),
+             QColor(Qt::white));
 
     // A later cancel opens on the colour in use and stores it again.
     form.Mnu_iro_Click();
@@ -431,13 +449,14 @@ void TestForm1::colourThatCannotBeStoredIsUsedAndReported() {
 
 void TestForm1::startUpOnAFreshStore() {
     Form1& form = startForm();
-    QCOMPARE(form.Label8->caption(), u"前回鑑定記録日時："_s);
-    QCOMPARE(form.Label9->caption(), u"鑑定履歴:0件"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定記録日時："_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:0件"_s);
     QCOMPARE(form.WindowColour.value(), 12632319u);
     QCOMPARE(Background(form.centralWidget()), QColor(255, 192, 192));
     QCOMPARE(system_->folder.madeWorking, 1);
     QCOMPARE(system_->settings.writes, 0);
-    QVERIFY(form.Label2->caption().isEmpty() && form.Label6->caption().isEmpty());
+    QVERIFY(Find<CaptionLabel>(form, "Label2")->caption().isEmpty() &&
+            Find<CaptionLabel>(form, "Label6")->caption().isEmpty());
     // The secondary windows exist from start-up, hidden, in the window colour.
     for (QWidget* window :
          {static_cast<QWidget*>(form.form2()), static_cast<QWidget*>(form.form3()),
@@ -453,8 +472,9 @@ void TestForm1::startUpShowsTheStoredValues() {
     store.store(ProgramSettings::RecordTimeKey, u"2026/12/06 7:15:33"_s);
     store.store(ProgramSettings::ColourKey, u"0"_s);
     Form1& form = startForm();
-    QCOMPARE(form.Label9->caption(), u"鑑定履歴:7件"_s);
-    QCOMPARE(form.Label8->caption(), u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:7件"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(),
+             u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
     QCOMPARE(form.WindowColour.value(), 0u);
     QCOMPARE(Background(form.form4()), QColor(Qt::black));
     QVERIFY(!form.ageHidden());
@@ -465,8 +485,8 @@ void TestForm1::startUpShowsTheStoredValues() {
     store.store(ProgramSettings::RecordTimeKey, QString());
     store.store(ProgramSettings::ColourKey, QString());
     Form1& again = startForm();
-    QCOMPARE(again.Label9->caption(), u"鑑定履歴:0件"_s);
-    QCOMPARE(again.Label8->caption(), u"前回鑑定記録日時："_s);
+    QCOMPARE(Find<CaptionLabel>(again, "Label9")->caption(), u"鑑定履歴:0件"_s);
+    QCOMPARE(Find<CaptionLabel>(again, "Label8")->caption(), u"前回鑑定記録日時："_s);
     QCOMPARE(again.WindowColour.value(), 12632319u);
 }
 
@@ -489,7 +509,7 @@ void TestForm1::startUpWithStoredTextsThatAreNotNumbers() {
     system_->settings.store(ProgramSettings::RecordCountKey, u"abc"_s);
     Form1& form = startForm();
     QCOMPARE(form.WindowColour.value(), used);
-    QCOMPARE(form.Label9->caption(), u"鑑定履歴:abc件"_s);
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:abc件"_s);
     // The stored text stays until a colour command replaces it.
     QCOMPARE(system_->settings.stored(ProgramSettings::ColourKey), colour);
 }
@@ -516,7 +536,7 @@ void TestForm1::closingTheMainWindowClosesTheOthers() {
     QPointer<Form4> about = form.form4();
     help->show();
     detail->show();
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Command2"), Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QTRY_VERIFY(help.isNull() || !help->isVisible());
     QTRY_VERIFY(detail.isNull() || !detail->isVisible());

@@ -1,21 +1,15 @@
-// The real adaptors that need no dialog: the settings store, the single-copy lock, the files
-// beside the program, the one-line boxes, and the helpers that lay windows out in twips. Faults
-// are real ones where the machine allows: a full disk, an unchangeable file, a read-only folder.
+// The adaptors that need no window system: the settings store, the single-copy lock and the files
+// beside the program. Faults are real ones where the machine allows: a full disk, an unchangeable
+// file, a read-only folder, a named pipe.
 
-#include "FormLayout.h"
 #include "ProgramSettings.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
-#include "SingleLineText.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,12 +37,6 @@ private slots:
     void lockFolderThatCannotHoldALock();
     void lockInAReadOnlyFolder();
     void regularFilesOnly();
-    void lineBreaksBecomeSpaces_data();
-    void lineBreaksBecomeSpaces();
-    void oneLineBoxTakesNoLineBreak();
-    void twipsToPixels();
-    void captionLabelShowsCarriageReturnsAsLineBreaks();
-    void labelsSizedToTheirText();
 
 private:
     QString configFolder() const { return config_.filePath(u"config"_s); }
@@ -62,7 +50,6 @@ void TestPlatform::initTestCase() {
     QVERIFY(config_.isValid());
     QVERIFY(QDir().mkpath(configFolder()));
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
-    InstallFontSubstitutions();
 }
 
 void TestPlatform::settingsLiveInVobrelConf() {
@@ -290,84 +277,5 @@ void TestPlatform::regularFilesOnly() {
     QVERIFY(!appending.isOpen());
 }
 
-void TestPlatform::lineBreaksBecomeSpaces_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<QString>("joined");
-    QTest::addColumn<int>("movedCursor");
-    QTest::newRow("all three kinds") << u"X\r\nY\nZ\rW"_s << 8 << u"X Y Z W"_s << 7;
-    QTest::newRow("cursor inside CR LF") << u"a\r\nb"_s << 2 << u"a b"_s << 2;
-    QTest::newRow("cursor before") << u"ab\r\n"_s << 1 << u"ab "_s << 1;
-    QTest::newRow("LF CR is two breaks") << u"a\n\rb"_s << 4 << u"a  b"_s << 4;
-    QTest::newRow("nothing to do") << u"山田　花子"_s << 5 << u"山田　花子"_s << 5;
-}
-
-void TestPlatform::lineBreaksBecomeSpaces() {
-    QFETCH(QString, text);
-    QFETCH(int, cursor);
-    QFETCH(QString, joined);
-    QFETCH(int, movedCursor);
-    QCOMPARE(LineBreaksToSpaces(text, &cursor), joined);
-    QCOMPARE(cursor, movedCursor);
-}
-
-void TestPlatform::oneLineBoxTakesNoLineBreak() {
-    QLineEdit box;
-    box.setValidator(new SingleLineValidator(&box));
-    box.setText(u"既存"_s);
-    box.end(false);
-    box.insert(u"X\r\nY\nZ\rW"_s); // how a paste or a drop arrives
-    QCOMPARE(box.text(), u"既存X Y Z W"_s);
-    QCOMPARE(box.cursorPosition(), 9);
-
-    QApplication::clipboard()->setText(u"長女\r\n二行目"_s);
-    box.clear();
-    box.paste();
-    QCOMPARE(box.text(), u"長女 二行目"_s);
-
-    box.setText(u"a\nb"_s);
-    QCOMPARE(box.text(), u"a b"_s);
-    // Undo brings back what the box showed, never a line break.
-    box.undo();
-    QVERIFY(!box.text().contains(u'\n'));
-}
-
-void TestPlatform::twipsToPixels() {
-    QCOMPARE(TwipsToPixels(0), 0);
-    QCOMPARE(TwipsToPixels(15), 1);
-    QCOMPARE(TwipsToPixels(7), 0);
-    QCOMPARE(TwipsToPixels(8), 1);
-    QCOMPARE(TwipsToPixels(8025), 535);
-    QCOMPARE(TwipsToPixels(-8), -1);
-    QCOMPARE((TwipRect{240, 4320, 8415, 3135}.toPixels()), QRect(16, 288, 561, 209));
-}
-
-void TestPlatform::captionLabelShowsCarriageReturnsAsLineBreaks() {
-    CaptionLabel label;
-    label.setCaption(u"\r\r一行目\r\n二行目\n三行目\r\r"_s);
-    QCOMPARE(label.caption(), u"\r\r一行目\r\n二行目\n三行目\r\r"_s);
-    QCOMPARE(label.text(), u"\n\n一行目\n二行目\n三行目\n\n"_s);
-}
-
-void TestPlatform::labelsSizedToTheirText() {
-    QWidget form;
-    CaptionLabel left(&form);
-    left.setFont(MakeFont({12, true, true}));
-    left.setSizing(Sizing::ToTextKeepLeft, QRect(100, 20, 9, 16));
-    left.setCaption(u"ほのかなロマンの牛"_s);
-    QCOMPARE(left.pos(), QPoint(100, 20));
-    QVERIFY(left.width() > 100);
-
-    CaptionLabel centred(&form);
-    centred.setFont(MakeFont({12, true, true}));
-    centred.setSizing(Sizing::ToTextKeepCentre, QRect(228, 88, 9, 16));
-    centred.setCaption(u"もつれた紐（ひも）をほどくイノシシ"_s);
-    QVERIFY(qAbs(centred.geometry().center().x() - 232) <= 1);
-    QCOMPARE(centred.y(), 88);
-    centred.setCaption(u"孫悟空"_s);
-    QVERIFY(qAbs(centred.geometry().center().x() - 232) <= 1);
-    QVERIFY(centred.width() < 80);
-}
-
-QTEST_MAIN(TestPlatform)
+QTEST_GUILESS_MAIN(TestPlatform)
 #include "tst_platform.moc"

@@ -1,9 +1,11 @@
 // The detail window: what it shows of a reading, masked or not, its picture, and the printed
 // page.
 
+#include "CaptionLabel.h"
 #include "DetailPage.h"
+#include "FindControl.h"
+#include "Fonts.h"
 #include "Form3.h"
-#include "FormLayout.h"
 #include "PrintPage.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
@@ -36,6 +38,14 @@ Reading ShowaReading() {
 }
 
 const QDateTime kShownAt(QDate(2026, 12, 6), QTime(7, 15, 33));
+
+// Fills the window as the main window does, with the background and the picture folder given.
+std::optional<QString> Fill(Form3& window, DetailPage page, const QColor& background,
+                            const QString& pictureFolder) {
+    page.background = background;
+    page.pictureFolder = pictureFolder;
+    return window.fill(page);
+}
 
 QString PictureSource(int type) {
     return QStringLiteral(SORANIKA_PICTURE_DIR "/") + TypePictureFileName(type);
@@ -103,18 +113,20 @@ void TestDetail::layoutOfTheWindow() {
     Form3 window;
     QCOMPARE(window.windowTitle(), u"詳細表示"_s);
     QCOMPARE(window.size(), QSize(594, 525));
-    QCOMPARE(window.Image2->geometry(), QRect(136, 104, 329, 177));
-    QVERIFY(window.Image2->hasScaledContents());
-    QCOMPARE(window.Image2->toolTip(), u"この画像はあなたの性格をイメージしたものです。"_s);
-    QCOMPARE(window.Label1->geometry(), QRect(16, 288, 561, 209));
-    QCOMPARE(window.Label1->toolTip(), u"あなたの性格を文章表現したものです。"_s);
-    QCOMPARE(window.Label3->caption(), u"ソラニカVer1．0"_s);
-    QCOMPARE(window.Label8->caption(), u"＜あなたが生まれてから今日で"_s);
-    QVERIFY(window.Label14->alignment() & Qt::AlignRight);
-    QVERIFY(window.Label9->font().underline());
+    QCOMPARE(Find<QLabel>(window, "Image2")->geometry(), QRect(136, 104, 329, 177));
+    QVERIFY(Find<QLabel>(window, "Image2")->hasScaledContents());
+    QCOMPARE(Find<QLabel>(window, "Image2")->toolTip(),
+             u"この画像はあなたの性格をイメージしたものです。"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label1")->geometry(), QRect(16, 288, 561, 209));
+    QCOMPARE(Find<CaptionLabel>(window, "Label1")->toolTip(),
+             u"あなたの性格を文章表現したものです。"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label3")->caption(), u"ソラニカVer1．0"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label8")->caption(), u"＜あなたが生まれてから今日で"_s);
+    QVERIFY(Find<CaptionLabel>(window, "Label14")->alignment() & Qt::AlignRight);
+    QVERIFY(Find<CaptionLabel>(window, "Label9")->font().underline());
     // The bottom row reaches below the client area, which cuts it off.
-    QCOMPARE(window.Label5->geometry().bottom(), 528);
-    QVERIFY(!window.Image3->pixmap().isNull());
+    QCOMPARE(Find<CaptionLabel>(window, "Label5")->geometry().bottom(), 528);
+    QVERIFY(!Find<QLabel>(window, "Image3")->pixmap().isNull());
 }
 
 void TestDetail::fillingSetsLabelsColourAndPicture() {
@@ -122,18 +134,19 @@ void TestDetail::fillingSetsLabelsColourAndPicture() {
     QVERIFY(QFile::copy(PictureSource(48), folder.filePath(TypePictureFileName(48))));
     Form3 window;
     const DetailPage page = MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt);
-    QVERIFY(!FillDetailWindow(window, page, QColor(10, 20, 30), folder.path()));
+    QVERIFY(!Fill(window, page, QColor(10, 20, 30), folder.path()));
     QCOMPARE(window.palette().color(QPalette::Window), QColor(10, 20, 30));
-    QCOMPARE(window.Label1->palette().color(QPalette::Window), QColor(Qt::white));
-    QCOMPARE(window.Label1->caption(), TypeTable::TypeText(48));
-    QVERIFY(window.Label1->text().startsWith(u"\n\n\u3000"_s));
-    QCOMPARE(window.Label12->caption(), u"山田花子"_s);
-    QCOMPARE(window.Label13->caption(), u"S60/5/12"_s);
-    QCOMPARE(window.Label14->caption(), u"12,345"_s);
-    QCOMPARE(window.Label15->caption(), u"33"_s);
-    QCOMPARE(window.Label5->caption(), u"2026/12/06 7:15:33"_s);
-    QCOMPARE(window.Label9->caption(), u"磁気を帯びたイノシシ"_s);
-    QCOMPARE(window.Image2->pixmap().size(), QSize(658, 354));
+    QCOMPARE(Find<CaptionLabel>(window, "Label1")->palette().color(QPalette::Window),
+             QColor(Qt::white));
+    QCOMPARE(Find<CaptionLabel>(window, "Label1")->caption(), TypeTable::TypeText(48));
+    QVERIFY(Find<CaptionLabel>(window, "Label1")->text().startsWith(u"\n\n\u3000"_s));
+    QCOMPARE(Find<CaptionLabel>(window, "Label12")->caption(), u"山田花子"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label13")->caption(), u"S60/5/12"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label14")->caption(), u"12,345"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label15")->caption(), u"33"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label5")->caption(), u"2026/12/06 7:15:33"_s);
+    QCOMPARE(Find<CaptionLabel>(window, "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
+    QCOMPARE(Find<QLabel>(window, "Image2")->pixmap().size(), QSize(658, 354));
     QVERIFY(window.isHidden());
 }
 
@@ -143,26 +156,25 @@ void TestDetail::missingPictureLeavesAnEmptyBox() {
     Form3 window;
     Reading seven = ShowaReading();
     seven.TypeIndex = 7;
-    QVERIFY(!FillDetailWindow(window, MakeDetailPage(seven, {}, false, kShownAt), Qt::white,
-                              folder.path()));
-    QVERIFY(!window.Image2->pixmap().isNull());
+    QVERIFY(!Fill(window, MakeDetailPage(seven, {}, false, kShownAt), Qt::white, folder.path()));
+    QVERIFY(!Find<QLabel>(window, "Image2")->pixmap().isNull());
 
     // Type 48 has no picture here: the texts change, the box is emptied, never left on type 7.
-    const auto problem = FillDetailWindow(
-        window, MakeDetailPage(ShowaReading(), {}, true, kShownAt), Qt::white, folder.path());
+    const auto problem =
+        Fill(window, MakeDetailPage(ShowaReading(), {}, true, kShownAt), Qt::white, folder.path());
     QVERIFY(problem);
     QVERIFY2(problem->contains(u"Image(48).tkb"_s), qPrintable(*problem));
-    QVERIFY(window.Image2->pixmap().isNull());
-    QCOMPARE(window.Label13->caption(), u"****/5/12"_s);
+    QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
+    QCOMPARE(Find<CaptionLabel>(window, "Label13")->caption(), u"****/5/12"_s);
 
     // A file that is no picture at all counts as missing.
     QFile broken(folder.filePath(TypePictureFileName(48)));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    QVERIFY(FillDetailWindow(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
-                             folder.path()));
-    QVERIFY(window.Image2->pixmap().isNull());
+    QVERIFY(Fill(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
+                 folder.path()));
+    QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
 }
 
 void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
@@ -172,14 +184,14 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
     const QString path = folder.filePath(TypePictureFileName(48));
     Form3 window;
     const auto fill = [&] {
-        return FillDetailWindow(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt),
-                                Qt::white, folder.path());
+        return Fill(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
+                    folder.path());
     };
     QVERIFY(QFile::link(u"/dev/zero"_s, path));
     const auto device = fill();
     QVERIFY(device && device->contains(NotARegularFileReason()));
-    QVERIFY(window.Image2->pixmap().isNull());
-    QCOMPARE(window.Label9->caption(), u"磁気を帯びたイノシシ"_s);
+    QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
+    QCOMPARE(Find<CaptionLabel>(window, "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
 
     QVERIFY(QFile::remove(path));
     {
@@ -195,17 +207,18 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
         QSKIP(qPrintable(problem));
     const auto pipe = fill();
     QVERIFY(pipe && pipe->contains(NotARegularFileReason()));
-    QVERIFY(window.Image2->pixmap().isNull());
+    QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
 }
 
 void TestDetail::everyProseFitsItsBox() {
     Form3 window;
-    const int inner = window.Label1->contentsRect().height();
+    const int inner = Find<CaptionLabel>(window, "Label1")->contentsRect().height();
     int tallest = 0;
     for (int type = 1; type <= 60; ++type) {
-        window.Label1->setCaption(TypeTable::TypeText(type));
-        const int needed = window.Label1->heightForWidth(window.Label1->width()) -
-                           (window.Label1->height() - inner);
+        Find<CaptionLabel>(window, "Label1")->setCaption(TypeTable::TypeText(type));
+        const int needed = Find<CaptionLabel>(window, "Label1")
+                               ->heightForWidth(Find<CaptionLabel>(window, "Label1")->width()) -
+                           (Find<CaptionLabel>(window, "Label1")->height() - inner);
         tallest = qMax(tallest, needed);
         QVERIFY2(needed <= inner,
                  qPrintable(u"type %1 needs %2 px of %3"_s.arg(type).arg(needed).arg(inner)));
@@ -232,9 +245,8 @@ void TestDetail::printedPageIsOneVectorPageAtItsOwnSize() {
     QVERIFY(QFile::copy(PictureSource(48), folder.filePath(TypePictureFileName(48))));
     Form3 window;
     const QColor pink(255, 192, 192);
-    QVERIFY(!FillDetailWindow(window,
-                              MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt), pink,
-                              folder.path()));
+    QVERIFY(!Fill(window, MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt), pink,
+                  folder.path()));
     const QString pdf = folder.filePath(u"page.pdf"_s);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

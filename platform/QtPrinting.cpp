@@ -1,4 +1,4 @@
-#include "Printing.h"
+#include "QtPrinting.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "Desktop.h"
+#include "SystemDesktop.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -6,8 +6,11 @@
 #include <QUrl>
 
 #ifdef Q_OS_WIN
-#include <shellapi.h>
+// windows.h first: shellapi.h uses its types.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 #endif
 
 namespace soranika {

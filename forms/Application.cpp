@@ -1,8 +1,10 @@
 #include "Application.h"
 
-#include "FormLayout.h"
+#include "Fonts.h"
+#include "ProgramPictures.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>

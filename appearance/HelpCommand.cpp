@@ -1,0 +1,23 @@
+#include "HelpCommand.h"
+
+#include "Form2.h"
+#include "HelpText.h"
+#include "MessageBoxes.h"
+#include "Platform.h"
+#include "ProgramFolder.h"
+#include "WindowSetup.h"
+
+namespace soranika {
+
+bool ShowHelp(Form2& window, const QColor& colour, Platform& platform, QWidget* parent) {
+    SetBackground(&window, colour);
+    const auto text = ReadHelpText(platform.folder.filePath(HelpFileName));
+    if (!text) {
+        platform.messages.show(parent, {.text = QStringLiteral("readme.txtがありません。")});
+        return false;
+    }
+    window.setHelpText(*text);
+    return true;
+}
+
+} // namespace soranika

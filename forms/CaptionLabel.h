@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+namespace soranika {
+
+// How a label takes its size from its text.
+enum class Sizing {
+    Fixed,           // keeps its designed box
+    ToTextKeepLeft,  // grows and shrinks from its designed top-left corner
+    ToTextKeepCentre // keeps its designed horizontal centre and top
+};
+
+// The text a label shows for a caption: each carriage return starts a new line, as do CR LF and
+// LF. The program's captions break lines with a bare CR, which Qt's labels would draw as a gap.
+QString ShownCaption(const QString& caption);
+
+// Where a label sized to its text goes: `textSize` placed by the rule of `sizing` in the box it
+// was designed with.
+QRect FittedGeometry(Sizing sizing, const QRect& designed, const QSize& textSize);
+
+// A label whose caption is kept as given, while the screen shows it by ShownCaption().
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit CaptionLabel(QWidget* parent = nullptr);
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+    void setSizing(Sizing sizing, const QRect& designed);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void fitToText();
+
+    QString caption_;
+    Sizing sizing_ = Sizing::Fixed;
+    QRect designed_;
+};
+
+} // namespace soranika

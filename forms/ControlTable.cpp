@@ -1,0 +1,136 @@
+#include "ControlTable.h"
+
+#include "CompactComboStyle.h"
+#include "LineControl.h"
+#include "ProgramPictures.h"
+#include "ProseLabel.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace soranika {
+
+namespace {
+
+QWidget* CreateLabel(QWidget* form, const ControlSpec& row, const QRect& box) {
+    const bool whiteBox = row.kind == ControlKind::WhiteBoxLabel;
+    CaptionLabel* label = whiteBox ? new ProseLabel(form) : new CaptionLabel(form);
+    label->setAlignment(row.alignment);
+    QPalette palette = label->palette();
+    if (whiteBox) {
+        label->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setWordWrap(true);
+        label->setMargin(1);
+    } else if (row.border) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+    }
+    if (row.textColour.isValid())
+        palette.setColor(QPalette::WindowText, row.textColour);
+    label->setPalette(palette);
+    label->setFont(MakeFont(row.font));
+    label->setSizing(row.sizing, box);
+    label->setCaption(row.text);
+    return label;
+}
+
+QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
+    const QRect box = row.rect.toPixels();
+    QWidget* control = nullptr;
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::WhiteBoxLabel:
+        return CreateLabel(form, row, box);
+    case ControlKind::TextBox:
+        control = new QLineEdit(row.text, form);
+        break;
+    case ControlKind::TextArea: {
+        auto* area = new QPlainTextEdit(row.text, form);
+        area->setReadOnly(true);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        control = area;
+        break;
+    }
+    case ControlKind::EditableCombo:
+    case ControlKind::DropDownList: {
+        auto* combo = new QComboBox(form);
+        combo->addItems(row.text.split(u'|'));
+        if (row.kind == ControlKind::EditableCombo) {
+            combo->setEditable(true);
+            // Enter must not add the typed text to the list.
+            combo->setInsertPolicy(QComboBox::NoInsert);
+        } else {
+            combo->setCurrentIndex(-1);
+        }
+        combo->setStyle(CompactComboStyle::shared());
+        control = combo;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(row.text, form);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setCursor(HandCursor());
+        control = button;
+        break;
+    }
+    case ControlKind::Picture: {
+        auto* picture = new QLabel(form);
+        picture->setScaledContents(true);
+        control = picture;
+        break;
+    }
+    }
+    control->setGeometry(box);
+    control->setFont(MakeFont(row.font));
+    return control;
+}
+
+} // namespace
+
+AccessibleTexts AccessibleTextsFor(const ControlSpec& row) {
+    const bool textIsValue = row.kind == ControlKind::EditableCombo ||
+                             row.kind == ControlKind::DropDownList ||
+                             row.kind == ControlKind::TextBox || row.kind == ControlKind::TextArea;
+    const QString caption = textIsValue ? QString() : row.text;
+    QString name = !row.accessibleName.isEmpty() ? row.accessibleName
+                   : !caption.isEmpty()          ? caption
+                                                 : row.tooltip;
+    name.remove(u'&');
+    return {name, row.tooltip.isEmpty() ? name : row.tooltip};
+}
+
+QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpec> controls,
+                                       std::span<const LineSpec> lines) {
+    QHash<QString, QWidget*> built;
+    for (const LineSpec& row : lines) {
+        auto* line = new LineControl(form, row.from, row.to, row.widthPixels);
+        if (std::holds_alternative<QColor>(row.colour))
+            line->setColour(std::get<QColor>(row.colour));
+        else
+            line->setColourRole(std::get<QPalette::ColorRole>(row.colour));
+        line->setObjectName(QString::fromLatin1(row.name));
+        built.insert(line->objectName(), line);
+    }
+    for (const ControlSpec& row : controls) {
+        QWidget* control = CreateControl(form, row);
+        control->setObjectName(QString::fromLatin1(row.name));
+        if (!row.tooltip.isEmpty())
+            control->setToolTip(row.tooltip);
+        const AccessibleTexts accessible = AccessibleTextsFor(row);
+        if (!accessible.name.isEmpty())
+            control->setAccessibleName(accessible.name);
+        control->setAccessibleDescription(accessible.description);
+        built.insert(control->objectName(), control);
+    }
+    return built;
+}
+
+} // namespace soranika

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "CaptionLabel.h"
+#include "Fonts.h"
+#include "Twips.h"
+
+#include <QColor>
+#include <QHash>
+#include <QPalette>
+#include <QPoint>
+#include <QString>
+
+#include <span>
+#include <variant>
+
+class QWidget;
+
+namespace soranika {
+
+// Every window keeps its controls in one table of twip rectangles, written with designated
+// initialisers so that each value says what it is; BuildControls applies the table.
+
+enum class ControlKind {
+    Label,         // transparent, the window colour shows behind it
+    WhiteBoxLabel, // opaque white with a single-line border; breaks its text at its width
+    TextBox,       // one line
+    TextArea,      // many lines, read-only, vertical scroll bar
+    EditableCombo, // the user may type or pick
+    DropDownList,  // pick only, starts with nothing chosen
+    Button,        // pointing-hand cursor, never the default button
+    Picture,       // stretched to its box
+};
+
+struct ControlSpec {
+    const char* name; // the designer's name, also the control's objectName
+    ControlKind kind;
+    TwipRect rect;
+    QString text = {}; // caption, or the items of a list separated by "|"
+    FontSpec font = {};
+    QString tooltip = {};
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    Sizing sizing = Sizing::Fixed;
+    QColor textColour = {};      // invalid: the system's text colour
+    bool border = false;         // a thin single border around a label
+    QString accessibleName = {}; // for screen readers, where caption and tooltip do not say it
+};
+
+struct LineSpec {
+    const char* name;
+    QPoint from; // twips
+    QPoint to;   // twips
+    int widthPixels = 1;
+    std::variant<QColor, QPalette::ColorRole> colour = QPalette::WindowText;
+};
+
+// What a screen reader says of a control: its caption, or its tooltip where it has no caption of
+// its own (a box's text is its value, not its name), unless the table names it; access-key
+// ampersands are left out. The description is the tooltip, or the name.
+struct AccessibleTexts {
+    QString name;
+    QString description;
+};
+AccessibleTexts AccessibleTextsFor(const ControlSpec& row);
+
+// Creates the lines (beneath everything) and then the controls on `form`, each with its
+// objectName, place, font, text, tooltip and accessible texts. Controls come back by name.
+QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpec> controls,
+                                       std::span<const LineSpec> lines = {});
+
+} // namespace soranika

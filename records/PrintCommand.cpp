@@ -1,0 +1,28 @@
+#include "PrintCommand.h"
+
+#include "MessageBoxes.h"
+#include "Platform.h"
+#include "PrintPage.h"
+#include "Printing.h"
+
+#include <QPrinter>
+
+namespace soranika {
+
+bool PrintReading(QWidget& page, const FillDetailPage& fill, Platform& platform, QWidget* parent) {
+    const std::unique_ptr<QPrinter> printer = platform.printing.choosePrinter(parent);
+    if (!printer)
+        return false;
+    const auto warn = [&](const QString& text) {
+        platform.messages.show(parent, {.text = QStringLiteral("印刷できませんでした。\n\n") + text,
+                                        .icon = Message::Icon::Warning});
+        return false;
+    };
+    if (const auto problem = fill())
+        return warn(QStringLiteral("この性格の画像を読み込めません。\n") + *problem);
+    if (const auto problem = PrintWindowPage(page, *printer))
+        return warn(*problem);
+    return true;
+}
+
+} // namespace soranika

@@ -1,0 +1,196 @@
+// The program's widget kit: twips, captions in which a CR starts a line, labels sized to their
+// text, what screen readers are told, and one-line boxes that take no line break.
+
+#include "CaptionLabel.h"
+#include "ControlTable.h"
+#include "Fonts.h"
+#include "SingleLineText.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace soranika;
+using namespace Qt::StringLiterals;
+
+class TestForms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void twipsToPixels();
+    void shownCaption_data();
+    void shownCaption();
+    void captionLabelKeepsItsCaption();
+    void fittedGeometry();
+    void labelsSizedToTheirText();
+    void accessibleTexts_data();
+    void accessibleTexts();
+    void lineBreaksBecomeSpaces_data();
+    void lineBreaksBecomeSpaces();
+    void oneLineBoxTakesNoLineBreak();
+};
+
+void TestForms::initTestCase() {
+    InstallFontSubstitutions();
+}
+
+void TestForms::shownCaption_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("bare CR") << u"\r\r一行目\r二行目"_s << u"\n\n一行目\n二行目"_s;
+    QTest::newRow("CR LF is one break") << u"a\r\nb"_s << u"a\nb"_s;
+    QTest::newRow("LF") << u"a\nb"_s << u"a\nb"_s;
+    QTest::newRow("LF CR is two") << u"a\n\rb"_s << u"a\n\nb"_s;
+    QTest::newRow("trailing breaks stay") << u"a\r\r"_s << u"a\n\n"_s;
+}
+
+void TestForms::shownCaption() {
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QCOMPARE(ShownCaption(caption), shown);
+}
+
+void TestForms::captionLabelKeepsItsCaption() {
+    CaptionLabel label;
+    label.setCaption(u"\r\r一行目\r\n二行目\n三行目\r\r"_s);
+    QCOMPARE(label.caption(), u"\r\r一行目\r\n二行目\n三行目\r\r"_s);
+    QCOMPARE(label.text(), u"\n\n一行目\n二行目\n三行目\n\n"_s);
+}
+
+void TestForms::fittedGeometry() {
+    const QRect designed(228, 88, 9, 16);
+    QCOMPARE(FittedGeometry(Sizing::Fixed, designed, QSize(100, 20)), designed);
+    QCOMPARE(FittedGeometry(Sizing::ToTextKeepLeft, designed, QSize(100, 20)),
+             QRect(228, 88, 100, 20));
+    // The designed centre, x = 232, stays the centre however wide the text is.
+    QCOMPARE(FittedGeometry(Sizing::ToTextKeepCentre, designed, QSize(101, 20)),
+             QRect(182, 88, 101, 20));
+    QCOMPARE(FittedGeometry(Sizing::ToTextKeepCentre, designed, QSize(3, 20)),
+             QRect(231, 88, 3, 20));
+}
+
+void TestForms::accessibleTexts_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    const auto kind = [](ControlKind k) {
+        return static_cast<int>(k);
+    };
+    QTest::newRow("button: its caption, access key left out")
+        << kind(ControlKind::Button) << u"鑑　定(&A)"_s << u"押して下さい"_s << QString()
+        << u"鑑　定(A)"_s << u"押して下さい"_s;
+    QTest::newRow("label without caption: its tooltip")
+        << kind(ControlKind::Label) << QString() << u"件数のことです"_s << QString()
+        << u"件数のことです"_s << u"件数のことです"_s;
+    QTest::newRow("text box: its text is the value, not the name")
+        << kind(ControlKind::TextBox) << u"60"_s << u"年を入力"_s << QString() << u"年を入力"_s
+        << u"年を入力"_s;
+    QTest::newRow("list: named by the table")
+        << kind(ControlKind::DropDownList) << u"1|2|3"_s << u"月を入力"_s << u"月"_s << u"月"_s
+        << u"月を入力"_s;
+    QTest::newRow("picture: named by the table, no tooltip")
+        << kind(ControlKind::Picture) << QString() << QString() << u"ソラニカ"_s << u"ソラニカ"_s
+        << u"ソラニカ"_s;
+}
+
+void TestForms::accessibleTexts() {
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, named);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    const ControlSpec row{.name = "x",
+                          .kind = static_cast<ControlKind>(kind),
+                          .rect = {},
+                          .text = text,
+                          .tooltip = tooltip,
+                          .accessibleName = named};
+    const AccessibleTexts texts = AccessibleTextsFor(row);
+    QCOMPARE(texts.name, name);
+    QCOMPARE(texts.description, description);
+}
+
+void TestForms::lineBreaksBecomeSpaces_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("joined");
+    QTest::addColumn<int>("movedCursor");
+    QTest::newRow("all three kinds") << u"X\r\nY\nZ\rW"_s << 8 << u"X Y Z W"_s << 7;
+    QTest::newRow("cursor inside CR LF") << u"a\r\nb"_s << 2 << u"a b"_s << 2;
+    QTest::newRow("cursor before") << u"ab\r\n"_s << 1 << u"ab "_s << 1;
+    QTest::newRow("LF CR is two breaks") << u"a\n\rb"_s << 4 << u"a  b"_s << 4;
+    QTest::newRow("nothing to do") << u"山田　花子"_s << 5 << u"山田　花子"_s << 5;
+}
+
+void TestForms::lineBreaksBecomeSpaces() {
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QString, joined);
+    QFETCH(int, movedCursor);
+    QCOMPARE(LineBreaksToSpaces(text, &cursor), joined);
+    QCOMPARE(cursor, movedCursor);
+}
+
+void TestForms::oneLineBoxTakesNoLineBreak() {
+    QLineEdit box;
+    box.setValidator(new SingleLineValidator(&box));
+    box.setText(u"既存"_s);
+    box.end(false);
+    box.insert(u"X\r\nY\nZ\rW"_s); // how a paste or a drop arrives
+    QCOMPARE(box.text(), u"既存X Y Z W"_s);
+    QCOMPARE(box.cursorPosition(), 9);
+
+    QApplication::clipboard()->setText(u"長女\r\n二行目"_s);
+    box.clear();
+    box.paste();
+    QCOMPARE(box.text(), u"長女 二行目"_s);
+
+    box.setText(u"a\nb"_s);
+    QCOMPARE(box.text(), u"a b"_s);
+    // Undo brings back what the box showed, never a line break.
+    box.undo();
+    QVERIFY(!box.text().contains(u'\n'));
+}
+
+void TestForms::twipsToPixels() {
+    QCOMPARE(TwipsToPixels(0), 0);
+    QCOMPARE(TwipsToPixels(15), 1);
+    QCOMPARE(TwipsToPixels(7), 0);
+    QCOMPARE(TwipsToPixels(8), 1);
+    QCOMPARE(TwipsToPixels(8025), 535);
+    QCOMPARE(TwipsToPixels(-8), -1);
+    QCOMPARE((TwipRect{240, 4320, 8415, 3135}.toPixels()), QRect(16, 288, 561, 209));
+}
+
+void TestForms::labelsSizedToTheirText() {
+    if (!QFontDatabase::hasFamily(u"IPAPGothic"_s))
+        QSKIP("the IPA gothic faces are not installed (Debian package fonts-ipafont-gothic)");
+    QWidget form;
+    CaptionLabel left(&form);
+    left.setFont(MakeFont({.points = 12, .bold = true, .italic = true}));
+    left.setSizing(Sizing::ToTextKeepLeft, QRect(100, 20, 9, 16));
+    left.setCaption(u"ほのかなロマンの牛"_s);
+    QCOMPARE(left.pos(), QPoint(100, 20));
+    QVERIFY(left.width() > 100);
+
+    CaptionLabel centred(&form);
+    centred.setFont(MakeFont({.points = 12, .bold = true, .italic = true}));
+    centred.setSizing(Sizing::ToTextKeepCentre, QRect(228, 88, 9, 16));
+    centred.setCaption(u"もつれた紐（ひも）をほどくイノシシ"_s);
+    QVERIFY(qAbs(centred.geometry().center().x() - 232) <= 1);
+    QCOMPARE(centred.y(), 88);
+    centred.setCaption(u"孫悟空"_s);
+    QVERIFY(qAbs(centred.geometry().center().x() - 232) <= 1);
+    QVERIFY(centred.width() < 80);
+}
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
