@@ -9,7 +9,8 @@ packages=(
     fonts-ipafont-gothic           # Japanese gothic faces in place of "ＭＳ Ｐゴシック"
     fonts-mplus                    # a heavy Japanese gothic for the about window's title
     qt6-translations-l10n          # Japanese texts on the standard dialogs' buttons
-    clang libclang-rt-14-dev       # the libFuzzer target
+    clang libclang-rt-14-dev       # the libFuzzer targets
+    clang-format                   # the formatting check of the test command
     xvfb xdotool                   # end-to-end tests of the real program in a private X server
     imagemagick poppler-utils      # screenshots, and printed pages turned into pictures
     desktop-file-utils             # checks the installed desktop entry

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite: the normal build, the same
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run. The
-# sanitized suite runs last, so that its summary closes the output.
+# Installs what is missing, checks the formatting, builds and runs the whole test suite: the
+# normal build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+# bounded fuzzing run. The sanitized suite runs last, so that its summary closes the output.
 #   scripts/test.sh                       (SORANIKA_FUZZ_SECONDS=30 by default)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
+echo "== formatting (.clang-format)"
+"$here/scripts/check-format.sh"
 echo "== build (warnings are errors)"
 "$here/scripts/build.sh" "$here/build" -DSORANIKA_WERROR=ON
 echo "== tests"

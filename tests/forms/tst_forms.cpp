@@ -4,12 +4,12 @@
 #include "CaptionLabel.h"
 #include "ControlTable.h"
 #include "Fonts.h"
+#include "JapaneseFonts.h"
 #include "SingleLineText.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QTest>
 
@@ -171,8 +171,8 @@ void TestForms::twipsToPixels() {
 }
 
 void TestForms::labelsSizedToTheirText() {
-    if (!QFontDatabase::hasFamily(u"IPAPGothic"_s))
-        QSKIP("the IPA gothic faces are not installed (Debian package fonts-ipafont-gothic)");
+    if (const QString missing = testing::MissingJapaneseFonts(); !missing.isEmpty())
+        QSKIP(qPrintable(missing));
     QWidget form;
     CaptionLabel left(&form);
     left.setFont(MakeFont({.points = 12, .bold = true, .italic = true}));

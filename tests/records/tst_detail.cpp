@@ -6,6 +6,7 @@
 #include "FindControl.h"
 #include "Fonts.h"
 #include "Form3.h"
+#include "JapaneseFonts.h"
 #include "PrintPage.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
@@ -82,6 +83,8 @@ private slots:
 };
 
 void TestDetail::initTestCase() {
+    if (const QString missing = MissingJapaneseFonts(); !missing.isEmpty())
+        QSKIP(qPrintable(missing));
     InstallFontSubstitutions();
 }
 

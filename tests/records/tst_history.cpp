@@ -113,6 +113,9 @@ private slots:
     void clearWhoseSettingsCannotBeSavedChangesNothing();
     void clearThroughALinkKeepsTheLink();
     void clearLeavesANamedPipeAlone();
+    void clearWhoseFileCannotBeReplacedPutsTheSettingsBack();
+    void pendingReplacement();
+    void statusTexts();
     void viewStartsTheEditorOrSaysWhy();
 
 private:
@@ -539,6 +542,76 @@ void TestHistory::clearLeavesANamedPipeAlone() {
     QVERIFY(QFileInfo(historyPath()).exists() && !QFileInfo(historyPath()).isFile());
     QCOMPARE(system_->settings.writes, 0);
     QVERIFY(system_->messages.shown[1].text.contains(NotARegularFileReason()));
+}
+
+void TestHistory::clearWhoseFileCannotBeReplacedPutsTheSettingsBack() {
+    // The emptied file is written, the settings are cleared, and only then does putting the file
+    // in place fail: the settings get their values back.
+    const QByteArray before = "history\r\n";
+    WriteAll(historyPath(), before);
+    auto& store = system_->settings;
+    store.store(ProgramSettings::RecordCountKey, u"3"_s);
+    store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
+    QString problem;
+    store.beforeWrite = [&](const QString&) {
+        if (problem.isEmpty())
+            problem = SetImmutable(historyPath(), true) + u" "_s;
+    };
+    bool shown = false;
+    ClearHistory(*platform_, nullptr, [&](const StatusTexts&) { shown = true; });
+    SetImmutable(historyPath(), false);
+    if (problem.trimmed().size() > 0)
+        QSKIP(qPrintable(problem));
+    QVERIFY(!shown);
+    QCOMPARE(ReadAll(historyPath()), before);
+    QCOMPARE(store.stored(ProgramSettings::RecordCountKey), u"3"_s);
+    QCOMPARE(store.stored(ProgramSettings::RecordTimeKey), u"2026/12/01 8:00:00"_s);
+    QCOMPARE(system_->messages.shown.size(), 2);
+    QVERIFY(system_->messages.shown[1].text.contains(QDir::toNativeSeparators(historyPath())));
+    QVERIFY(system_->messages.shown[1].text.contains(SystemReason(EPERM)));
+    QCOMPARE(QDir(system_->folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{HistoryFileName});
+}
+
+void TestHistory::pendingReplacement() {
+    WriteAll(historyPath(), "old\r\n");
+    {
+        // Not committed: dropped, the file as it was, nothing left beside it.
+        PendingReplacement dropped(historyPath());
+        QVERIFY(!dropped.write("new"));
+    }
+    QCOMPARE(ReadAll(historyPath()), QByteArray("old\r\n"));
+    QCOMPARE(QDir(system_->folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    PendingReplacement replaced(historyPath());
+    QVERIFY(!replaced.write("new"));
+    QCOMPARE(ReadAll(historyPath()), QByteArray("old\r\n")); // not before the commit
+    QVERIFY(!replaced.commit());
+    QCOMPARE(ReadAll(historyPath()), QByteArray("new"));
+
+    // A commit that fails leaves the old content.
+    PendingReplacement refused(historyPath());
+    QVERIFY(!refused.write("newer"));
+    if (const QString problem = SetImmutable(historyPath(), true); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    const auto failure = refused.commit();
+    SetImmutable(historyPath(), false);
+    QVERIFY(failure);
+    QCOMPARE(ReadAll(historyPath()), QByteArray("new"));
+    QCOMPARE(QDir(system_->folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestHistory::statusTexts() {
+    // The three prefixes differ on purpose.
+    const StatusTexts atStartup = StatusTexts::AtStartup(u"2026/12/06 7:15:33"_s, u"7"_s);
+    QCOMPARE(atStartup.dateLabel, u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
+    QCOMPARE(atStartup.countLabel, u"鑑定履歴:7件"_s);
+    const StatusTexts afterRecord = StatusTexts::AfterRecord(u"2026/12/07"_s, u"8"_s);
+    QCOMPARE(afterRecord.dateLabel, u"前回鑑定日時：2026/12/07"_s);
+    QCOMPARE(afterRecord.countLabel, u"鑑定履歴:8件"_s);
+    const StatusTexts afterClear = StatusTexts::AfterClear();
+    QCOMPARE(afterClear.dateLabel, u"前回鑑定日時："_s);
+    QCOMPARE(afterClear.countLabel, u"鑑定履歴：0件"_s);
 }
 
 void TestHistory::viewStartsTheEditorOrSaysWhy() {

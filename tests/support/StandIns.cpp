@@ -22,6 +22,8 @@ std::optional<QString> MemorySettingsStore::WriteSetting(const QString& applicat
                                                          const QString& section, const QString& key,
                                                          const QString& text) {
     ++writes;
+    if (beforeWrite)
+        beforeWrite(key);
     if (failWrites || failingKeys.contains(key))
         return FailureReason;
     values_.insert(Path(application, section, key), text);

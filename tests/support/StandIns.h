@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,8 @@ public:
     int writes = 0;
     bool failWrites = false; // every write fails
     QStringList failingKeys; // writes of these keys fail
+    // Runs before each write, so that a test can change the world between two steps of a command.
+    std::function<void(const QString& key)> beforeWrite;
     static inline const QString FailureReason = QStringLiteral("No space left on device");
     QStringList writtenKeys; // in the order of writing
 

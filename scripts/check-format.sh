@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Fails when a tracked C++ source differs from what .clang-format makes of it, and names it.
+# `cmake --build build --target format` puts every file right.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+if git rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+    mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+else
+    mapfile -t sources < <(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+fi
+"$here/scripts/setup-debian.sh"
+clang-format --dry-run -Werror "${sources[@]}"
+echo "formatting: ${#sources[@]} files as .clang-format wants them"
