@@ -93,21 +93,21 @@ void AppraiseLine(std::string_view line, std::string& out, QDate today) {
 
     const Appraisal appraisal =
         AppraiseBirthDate(fields[0], fields[1], fields[2], fields[3], today);
-    AppendUtf8(out, appraisal.texts.birthDateText);
+    AppendUtf8(out, appraisal.Texts.BirthDateText);
     out += '\t';
-    AppendUtf8(out, appraisal.texts.maskedBirthDate);
+    AppendUtf8(out, appraisal.Texts.MaskedBirthDate);
     out += '\t';
-    if (!appraisal.accepted) {
+    if (!appraisal.Accepted) {
         out += "refused\n";
         return;
     }
-    AppendNumber(out, appraisal.typeIndex);
+    AppendNumber(out, appraisal.TypeIndex);
     out += '\t';
-    AppendNumber(out, appraisal.daysLived);
+    AppendNumber(out, appraisal.DaysLived);
     out += '\t';
-    AppendNumber(out, AgeInYears(appraisal.daysLived));
+    AppendNumber(out, AgeInYears(appraisal.DaysLived));
     out += '\t';
-    AppendUtf8(out, TypeTable::Title(appraisal.typeIndex));
+    AppendUtf8(out, TypeTable::Title(appraisal.TypeIndex));
     out += '\n';
 }
 

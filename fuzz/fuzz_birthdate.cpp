@@ -55,13 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString month = boxes.value(2);
     const QString day = boxes.value(3);
     const BirthDateTexts texts = MakeBirthDateText(era, year, month, day);
-    Require(texts.maskedBirthDate.startsWith(u"****/"));
-    const auto validated = ValidateBirthDate(texts.eraPrefix, year, texts.birthDateText);
+    Require(texts.MaskedBirthDate.startsWith(u"****/"));
+    const auto validated = ValidateBirthDate(texts.EraPrefix, year, texts.BirthDateText);
     CheckDate(validated);
     if (validated)
-        Require(ParseDateText(texts.birthDateText) == validated);
+        Require(ParseDateText(texts.BirthDateText) == validated);
 
     const Appraisal appraisal = AppraiseBirthDate(era, year, month, day, QDate(2026, 12, 7));
-    Require(appraisal.accepted == validated.has_value());
+    Require(appraisal.Accepted == validated.has_value());
     return 0;
 }

@@ -26,12 +26,16 @@ public:
 
     bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
-    // Converts as much of [in, in + inSize) as possible into out; returns the iconv result and
-    // advances the pointers.
+    // Converts as much of the inLeft bytes at in as fits into the outLeft bytes at out; returns
+    // the iconv result, moves both pointers past what was used and lowers both counts by it.
     std::size_t convert(char*& in, std::size_t& inLeft, char*& out, std::size_t& outLeft) {
         return iconv(handle_, &in, &inLeft, &out, &outLeft);
     }
-    void reset() { iconv(handle_, nullptr, nullptr, nullptr, nullptr); }
+    void reset() {
+        // POSIX leaves iconv undefined for a descriptor that iconv_open refused.
+        if (valid())
+            iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    }
 
 private:
     iconv_t handle_;
@@ -40,7 +44,17 @@ private:
 } // namespace
 
 QByteArray EncodeCp932(QStringView text) {
-    Converter converter(kCodePage, "UTF-32LE");
+    return detail::EncodeCodePage(text, kCodePage);
+}
+
+QString DecodeCp932(QByteArrayView bytes) {
+    return detail::DecodeCodePage(bytes, kCodePage);
+}
+
+namespace detail {
+
+QByteArray EncodeCodePage(QStringView text, const char* codePage) {
+    Converter converter(codePage, "UTF-32LE");
     QByteArray encoded;
     encoded.reserve(text.size() * 2);
     const QList<uint> codePoints = text.toUcs4();
@@ -70,8 +84,8 @@ QByteArray EncodeCp932(QStringView text) {
     return encoded;
 }
 
-QString DecodeCp932(QByteArrayView bytes) {
-    Converter converter("UTF-16LE", kCodePage);
+QString DecodeCodePage(QByteArrayView bytes, const char* codePage) {
+    Converter converter("UTF-16LE", codePage);
     if (!converter.valid())
         return QString::fromLatin1(bytes);
     QString decoded;
@@ -94,5 +108,7 @@ QString DecodeCp932(QByteArrayView bytes) {
     }
     return decoded;
 }
+
+} // namespace detail
 
 } // namespace soranika

@@ -7,15 +7,15 @@ namespace soranika {
 Appraisal AppraiseBirthDate(QStringView eraText, QStringView yearText, QStringView monthText,
                             QStringView dayText, QDate today) {
     Appraisal appraisal;
-    appraisal.texts = MakeBirthDateText(eraText, yearText, monthText, dayText);
+    appraisal.Texts = MakeBirthDateText(eraText, yearText, monthText, dayText);
     const auto birthDate =
-        ValidateBirthDate(appraisal.texts.eraPrefix, yearText, appraisal.texts.birthDateText);
+        ValidateBirthDate(appraisal.Texts.EraPrefix, yearText, appraisal.Texts.BirthDateText);
     if (!birthDate)
         return appraisal;
-    appraisal.accepted = true;
-    appraisal.birthDate = *birthDate;
-    appraisal.daysLived = ComputeDaysLived(*birthDate, today);
-    appraisal.typeIndex = ComputeTypeIndex(*birthDate);
+    appraisal.Accepted = true;
+    appraisal.BirthDate = *birthDate;
+    appraisal.DaysLived = ComputeDaysLived(*birthDate, today);
+    appraisal.TypeIndex = ComputeTypeIndex(*birthDate);
     return appraisal;
 }
 

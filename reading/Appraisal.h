@@ -6,14 +6,15 @@
 
 namespace soranika {
 
-// What one appraisal of the four date boxes yields. The texts are built for every entry, even a
-// refused one; the rest is set only when the entry is accepted.
+// What one appraisal of the four date boxes yields, named as in the `CurrentReading` it is kept
+// in. The texts are built for every entry, even a refused one; the rest is set only when the
+// entry is accepted.
 struct Appraisal {
-    BirthDateTexts texts;
-    bool accepted = false;
-    QDate birthDate;
-    qint64 daysLived = 0;
-    int typeIndex = 0;
+    BirthDateTexts Texts;
+    bool Accepted = false;
+    QDate BirthDate;
+    qint64 DaysLived = 0;
+    int TypeIndex = 0;
 };
 
 // Checks the entry and, when it is accepted, places it in the cycle and counts the days to today.

@@ -36,13 +36,13 @@ bool IsBlank(QChar c) {
 BirthDateTexts MakeBirthDateText(QStringView eraText, QStringView yearText, QStringView monthText,
                                  QStringView dayText) {
     BirthDateTexts texts;
-    texts.eraPrefix = EraPrefix(eraText).toString();
-    texts.birthDateText.reserve(texts.eraPrefix.size() + yearText.size() + monthText.size() +
+    texts.EraPrefix = EraPrefix(eraText).toString();
+    texts.BirthDateText.reserve(texts.EraPrefix.size() + yearText.size() + monthText.size() +
                                 dayText.size() + 2);
-    texts.birthDateText.append(texts.eraPrefix).append(yearText).append(u'/');
-    texts.birthDateText.append(monthText).append(u'/').append(dayText);
-    texts.maskedBirthDate.reserve(monthText.size() + dayText.size() + 6);
-    texts.maskedBirthDate.append(u"****/").append(monthText).append(u'/').append(dayText);
+    texts.BirthDateText.append(texts.EraPrefix).append(yearText).append(u'/');
+    texts.BirthDateText.append(monthText).append(u'/').append(dayText);
+    texts.MaskedBirthDate.reserve(monthText.size() + dayText.size() + 6);
+    texts.MaskedBirthDate.append(u"****/").append(monthText).append(u'/').append(dayText);
     return texts;
 }
 

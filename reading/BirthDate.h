@@ -18,9 +18,9 @@ inline constexpr int LastReadableYear = 9999;
 
 // The three texts built from the four date boxes.
 struct BirthDateTexts {
-    QString eraPrefix;       // "", "M", "T", "S" or "H"
-    QString birthDateText;   // prefix + year + "/" + month + "/" + day, e.g. "S60/5/12"
-    QString maskedBirthDate; // "****/" + month + "/" + day, whatever the era and year
+    QString EraPrefix;       // "", "M", "T", "S" or "H"
+    QString BirthDateText;   // prefix + year + "/" + month + "/" + day, e.g. "S60/5/12"
+    QString MaskedBirthDate; // "****/" + month + "/" + day, whatever the era and year
 };
 
 // Builds the texts from the boxes' texts exactly as they stand: nothing is trimmed or converted.

@@ -5,14 +5,14 @@
 namespace soranika {
 
 bool KeepAppraisal(Reading& reading, const Appraisal& appraisal) {
-    reading.BirthDateText = appraisal.texts.birthDateText;
-    reading.MaskedBirthDate = appraisal.texts.maskedBirthDate;
-    if (!appraisal.accepted)
+    reading.BirthDateText = appraisal.Texts.BirthDateText;
+    reading.MaskedBirthDate = appraisal.Texts.MaskedBirthDate;
+    if (!appraisal.Accepted)
         return false;
-    reading.DaysLived = appraisal.daysLived;
-    reading.TypeText = TypeTable::TypeText(appraisal.typeIndex);
-    reading.TypeIndex = appraisal.typeIndex;
-    reading.TypeTitle = TypeTable::Title(appraisal.typeIndex).toString();
+    reading.DaysLived = appraisal.DaysLived;
+    reading.TypeText = TypeTable::TypeText(appraisal.TypeIndex);
+    reading.TypeIndex = appraisal.TypeIndex;
+    reading.TypeTitle = TypeTable::Title(appraisal.TypeIndex).toString();
     return true;
 }
 

@@ -18,14 +18,15 @@ QDate DayCountOrigin() {
 } // namespace
 
 int ComputeTypeIndex(QDate birthDate) {
-    const qint64 d = DayCountOrigin().daysTo(birthDate);
-    // C++ truncates the remainder toward zero, so r has the sign of s and lies in -59 .. 59.
-    qint64 r = (d + kCycleOffset) % kCycleLength;
-    if (r == 0)
-        r = kCycleLength;
-    if (r < 0)
-        r += kCycleLength;
-    return static_cast<int>(r);
+    const qint64 dayCount = DayCountOrigin().daysTo(birthDate);
+    // C++ truncates the remainder toward zero: it takes the sign of dayCount + kCycleOffset and
+    // lies in -59 .. 59, so a day far enough before the origin needs a cycle added.
+    qint64 place = (dayCount + kCycleOffset) % kCycleLength;
+    if (place == 0)
+        place = kCycleLength;
+    if (place < 0)
+        place += kCycleLength;
+    return static_cast<int>(place);
 }
 
 qint64 ComputeDaysLived(QDate birthDate, QDate today) {

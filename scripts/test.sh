@@ -10,7 +10,8 @@ jobs=$(nproc)
 echo "== formatting (.clang-format)"
 "$here/scripts/check-format.sh"
 echo "== build (warnings are errors)"
-"$here/scripts/build.sh" "$here/build" -DSORANIKA_WERROR=ON
+# The normal build also checks the committed pictures against their generator.
+"$here/scripts/build.sh" "$here/build" -DSORANIKA_WERROR=ON -DSORANIKA_PICTURE_GENERATOR=ON
 echo "== tests"
 (cd "$here/build" && ctest --output-on-failure -j"$jobs")
 

@@ -46,18 +46,35 @@ class TestTypeTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstAndLastTitles();
+    void titles_data();
+    void titles();
     void titlesAreWellFormed();
     void eachType_data();
     void eachType();
     void noTwoTextsShareASentence();
 };
 
-void TestTypeTable::firstAndLastTitles() {
-    QCOMPARE(TypeTable::Title(1).toString(), u"超高感度のアンテナねずみ"_s);
-    QCOMPARE(TypeTable::Title(3).toString(), u"聖火を持った虎"_s);
-    QCOMPARE(TypeTable::Title(58).toString(), u"時を刻む不死鳥"_s);
-    QCOMPARE(TypeTable::Title(60).toString(), u"弓を引くイノシシ"_s);
+void TestTypeTable::titles_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("1") << 1 << u"超高感度のアンテナねずみ"_s;
+    QTest::newRow("3") << 3 << u"聖火を持った虎"_s;
+    QTest::newRow("5") << 5 << u"山上に舞う龍"_s;
+    QTest::newRow("11") << 11 << u"嗅覚鋭い忠犬"_s;
+    QTest::newRow("13") << 13 << u"自由な火ねずみ"_s;
+    QTest::newRow("14") << 14 << u"ほのかなロマンの牛"_s;
+    QTest::newRow("27") << 27 << u"金色の虎"_s;
+    QTest::newRow("48") << 48 << u"磁気を帯びたイノシシ"_s;
+    QTest::newRow("54") << 54 << u"大夢をむさぼる大蛇"_s;
+    QTest::newRow("55") << 55 << u"大平原の原生馬"_s;
+    QTest::newRow("58") << 58 << u"時を刻む不死鳥"_s;
+    QTest::newRow("59") << 59 << u"ロマンチックなボス犬"_s;
+    QTest::newRow("60") << 60 << u"弓を引くイノシシ"_s;
+}
+
+void TestTypeTable::titles() {
+    QFETCH(int, type);
+    QTEST(TypeTable::Title(type).toString(), "title");
 }
 
 void TestTypeTable::titlesAreWellFormed() {

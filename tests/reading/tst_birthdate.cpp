@@ -53,20 +53,25 @@ void TestBirthDate::makeBirthDateText_data() {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("birthDateText");
     QTest::addColumn<QString>("masked");
-    QTest::newRow("showa") << u"昭和"_s << u"60"_s << u"5"_s << u"12"_s << u"S60/5/12"_s
+    QTest::newRow("showa") << u"昭和"_s << u"60"_s << u"5"_s << u"12"_s << u"S"_s << u"S60/5/12"_s
                            << u"****/5/12"_s;
-    QTest::newRow("western") << u"西暦"_s << u"1985"_s << u"5"_s << u"12"_s << u"1985/5/12"_s
-                             << u"****/5/12"_s;
+    QTest::newRow("meiji") << u"明治"_s << u"1"_s << u"1"_s << u"1"_s << u"M"_s << u"M1/1/1"_s
+                           << u"****/1/1"_s;
+    QTest::newRow("taisho") << u"大正"_s << u"1"_s << u"7"_s << u"30"_s << u"T"_s << u"T1/7/30"_s
+                            << u"****/7/30"_s;
+    QTest::newRow("western") << u"西暦"_s << u"1985"_s << u"5"_s << u"12"_s << u""_s
+                             << u"1985/5/12"_s << u"****/5/12"_s;
     QTest::newRow("unknown era counts as western")
-        << u"ABC"_s << u"1985"_s << u"5"_s << u"12"_s << u"1985/5/12"_s << u"****/5/12"_s;
+        << u"ABC"_s << u"1985"_s << u"5"_s << u"12"_s << u""_s << u"1985/5/12"_s << u"****/5/12"_s;
     QTest::newRow("month not chosen")
-        << u"西暦"_s << u"1985"_s << u""_s << u"12"_s << u"1985//12"_s << u"****//12"_s;
+        << u"西暦"_s << u"1985"_s << u""_s << u"12"_s << u""_s << u"1985//12"_s << u"****//12"_s;
     QTest::newRow("nothing entered")
-        << u"平成"_s << u""_s << u""_s << u""_s << u"H//"_s << u"****//"_s;
-    QTest::newRow("texts kept as typed")
-        << u"昭和"_s << u" ６０"_s << u"5"_s << u"12"_s << u"S ６０/5/12"_s << u"****/5/12"_s;
+        << u"平成"_s << u""_s << u""_s << u""_s << u"H"_s << u"H//"_s << u"****//"_s;
+    QTest::newRow("texts kept as typed") << u"昭和"_s << u" ６０"_s << u"5"_s << u"12"_s << u"S"_s
+                                         << u"S ６０/5/12"_s << u"****/5/12"_s;
 }
 
 void TestBirthDate::makeBirthDateText() {
@@ -75,9 +80,9 @@ void TestBirthDate::makeBirthDateText() {
     QFETCH(QString, month);
     QFETCH(QString, day);
     const BirthDateTexts texts = MakeBirthDateText(era, year, month, day);
-    QTEST(texts.birthDateText, "birthDateText");
-    QTEST(texts.maskedBirthDate, "masked");
-    QCOMPARE(texts.eraPrefix, EraPrefix(era).toString());
+    QTEST(texts.EraPrefix, "prefix");
+    QTEST(texts.BirthDateText, "birthDateText");
+    QTEST(texts.MaskedBirthDate, "masked");
 }
 
 void TestBirthDate::parseDateText_data() {
@@ -217,7 +222,7 @@ void TestBirthDate::validateBirthDate() {
     QFETCH(QString, day);
     QFETCH(QDate, date);
     const BirthDateTexts texts = MakeBirthDateText(era, year, month, day);
-    const auto validated = ValidateBirthDate(texts.eraPrefix, year, texts.birthDateText);
+    const auto validated = ValidateBirthDate(texts.EraPrefix, year, texts.BirthDateText);
     QCOMPARE(validated.has_value(), date.isValid());
     if (validated)
         QCOMPARE(*validated, date);
@@ -243,8 +248,8 @@ void TestBirthDate::hostileInputIsRefused() {
     QFETCH(QString, year);
     for (const QString& era : {u"西暦"_s, u"昭和"_s}) {
         const BirthDateTexts texts = MakeBirthDateText(era, year, u"5", u"12");
-        QVERIFY(texts.birthDateText.endsWith(u"/5/12"));
-        QVERIFY(!ValidateBirthDate(texts.eraPrefix, year, texts.birthDateText));
+        QVERIFY(texts.BirthDateText.endsWith(u"/5/12"));
+        QVERIFY(!ValidateBirthDate(texts.EraPrefix, year, texts.BirthDateText));
         QVERIFY(!ParseDateText(year));
     }
     const double value = YearTextValue(year);

@@ -1,7 +1,6 @@
 // Record, history view and clear: the bytes of an entry, the counting in the settings, and what
 // happens when the file cannot be written.
 
-#include "Cp932.h"
 #include "HistoryCommands.h"
 #include "HistoryEntry.h"
 #include "HistoryFile.h"
@@ -88,7 +87,6 @@ private slots:
     void pieces();
     void goldenEntries_data();
     void goldenEntries();
-    void charactersWithoutCodePage932Form();
     void generalDateTimeText();
 
     void firstRecordCreatesTheFile();
@@ -193,19 +191,6 @@ void TestHistory::goldenEntries() {
     const QByteArray expected = ReadAll(QStringLiteral(SORANIKA_GOLDEN_DIR "/") + golden);
     QVERIFY(!expected.isEmpty());
     QCOMPARE(EncodeHistoryEntry(HistoryEntryLines(reading, name, memo, when)), expected);
-}
-
-void TestHistory::charactersWithoutCodePage932Form() {
-    // One "?" for each character, also for one outside the Basic Multilingual Plane.
-    QCOMPARE(EncodeCp932(u"A\U0001F600é"_s), QByteArray("A??"));
-    // Linux input methods type WAVE DASH and MINUS SIGN where Windows has their full-width forms.
-    QCOMPARE(EncodeCp932(u"〜−"_s), QByteArray("\x81\x60\x81\x7c"));
-    QCOMPARE(EncodeCp932(u"\r\n"_s), QByteArray("\r\n"));
-    // A character with two codes takes the one Windows writes (the IBM extension).
-    QCOMPARE(EncodeCp932(u"髙"_s), QByteArray("\xfb\xfc"));
-    QCOMPARE(DecodeCp932(QByteArray("\x83\x5c\x83\x89")), u"ソラ"_s);
-    QCOMPARE(DecodeCp932(QByteArray("A\xA0\x80")), u"A\uFFFD\uFFFD"_s);
-    QCOMPARE(DecodeCp932(QByteArray("\x82\xA0\x81")), u"あ\uFFFD"_s); // a cut-off last character
 }
 
 void TestHistory::generalDateTimeText() {

@@ -1,5 +1,6 @@
 // Drawing primitives shared by animals, props and scenes: outlines, faces, tubes and
-// small ornaments. Everything is plain QPainter geometry so the pictures stay our own.
+// small ornaments. They build QPainter paths from numbers alone, without image files or fonts,
+// so a picture depends on nothing but this code and draws the same on every run.
 #pragma once
 
 #include <QColor>

@@ -141,9 +141,9 @@ void antennaHeadband(QPainter& p) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The sixty pictures
+// The sixty pictures: typeNN draws type NN, whose title (TypeTable::Title) names what it shows.
 
-void type01(QPainter& p) { // 超高感度のアンテナねずみ
+void type01(QPainter& p) {
     Dice dice(1);
     paintSky(p, QColor(0x1e, 0x2a, 0x6a), QColor(0x6a, 0x5a, 0xb8));
     paintStars(p, dice, QRectF(0, 0, kWidth, 240), 60, QColor(0xff, 0xf6, 0xd0));
@@ -168,7 +168,7 @@ void type01(QPainter& p) { // 超高感度のアンテナねずみ
     drawSparkle(p, {420, 60}, 8, QColor(0xff, 0xf6, 0xa0));
 }
 
-void type02(QPainter& p) { // 乙女の野牛
+void type02(QPainter& p) {
     Dice dice(2);
     paintPolkaDots(p, QColor(0xff, 0xe4, 0xec), QColor(0xff, 0xd0, 0xdc), 46, 10);
     paintHills(p, 300, 10, 500, 0.3, QColor(0xa8, 0xe0, 0x8a));
@@ -204,7 +204,7 @@ void type02(QPainter& p) { // 乙女の野牛
     drawButterfly(p, {520, 220}, 26, QColor(0xff, 0xd0, 0x6a));
 }
 
-void type03(QPainter& p) { // 聖火を持った虎
+void type03(QPainter& p) {
     Dice dice(3);
     paintSky(p, QColor(0x6a, 0xc8, 0xff), QColor(0xd8, 0xf2, 0xff), 200);
     crowd(p, dice, 150, 240);
@@ -230,7 +230,7 @@ void type03(QPainter& p) { // 聖火を持った虎
     drawStar(p, {140, 60}, 12, QColor(0xff, 0xe0, 0x4a));
 }
 
-void type04(QPainter& p) { // 釘を打つうさぎ
+void type04(QPainter& p) {
     paintRoom(p, QColor(0xff, 0xf0, 0xc8), QColor(0xd8, 0xa8, 0x70), 250);
     // Rabbit at the very moment of the hit. The nail goes exactly where the hammer face lands.
     Figure rabbit =
@@ -275,7 +275,7 @@ void type04(QPainter& p) { // 釘を打つうさぎ
     drawNail(p, {146, 112}, 26, -15);
 }
 
-void type05(QPainter& p) { // 山上に舞う龍
+void type05(QPainter& p) {
     Dice dice(5);
     paintSky(p, QColor(0x4a, 0x9a, 0xe8), QColor(0xc8, 0xec, 0xff));
     paintCloud(p, {120, 70}, 130, QColor(255, 255, 255, 220));
@@ -291,7 +291,7 @@ void type05(QPainter& p) { // 山上に舞う龍
     drawPearl(p, {570, 100}, 16, QColor(0xff, 0xe8, 0x9a));
 }
 
-void type06(QPainter& p) { // 大草原の大蛇
+void type06(QPainter& p) {
     Dice dice(6);
     paintSky(p, QColor(0x7a, 0xc8, 0xff), QColor(0xe8, 0xf8, 0xff), 200);
     paintSun(p, {90, 60}, 30, QColor(0xff, 0xd8, 0x4a), 12);
@@ -309,7 +309,7 @@ void type06(QPainter& p) { // 大草原の大蛇
     drawNote(p, {430, 160}, 16, QColor(0x3a, 0x7a, 0x3a));
 }
 
-void type07(QPainter& p) { // 反逆のレーダー馬
+void type07(QPainter& p) {
     paintSunburst(p, {330, 150}, 24, QColor(0x3a, 0x2a, 0x5a), QColor(0x4a, 0x3a, 0x72));
     paintGround(p, 290, QColor(0x2a, 0x20, 0x40), QColor(0x1a, 0x14, 0x2a));
     Look horse = withExpression(horseLook(), Expression::Proud);
@@ -333,7 +333,7 @@ void type07(QPainter& p) { // 反逆のレーダー馬
     drawLightning(p, {560, 170}, {600, 240}, 7);
 }
 
-void type08(QPainter& p) { // 羊か、雲か、仙人か？
+void type08(QPainter& p) {
     paintSky(p, QColor(0x8a, 0xd0, 0xff), QColor(0xe8, 0xf6, 0xff));
     paintCloud(p, {90, 250}, 150, Qt::white, true);
     paintCloud(p, {560, 270}, 170, Qt::white, true);
@@ -357,7 +357,7 @@ void type08(QPainter& p) { // 羊か、雲か、仙人か？
     questionMark(p, {470, 140}, 40, QColor(0xff, 0xd0, 0x4a));
 }
 
-void type09(QPainter& p) { // 一直線の闘争猿
+void type09(QPainter& p) {
     paintSunburst(p, {560, 170}, 28, QColor(0xff, 0xc8, 0x5a), QColor(0xff, 0xdc, 0x8a));
     // One perfectly straight road across the picture.
     p.fillRect(QRectF(0, 298, kWidth, 56), QColor(0x6a, 0x6a, 0x72));
@@ -391,7 +391,7 @@ void type09(QPainter& p) { // 一直線の闘争猿
     drawImpactMarks(p, toPicture(monkey, {96, -118}), 28, 3, QColor(0xe8, 0x3a, 0x2a), -30, 60);
 }
 
-void type10(QPainter& p) { // 激情の闘鶏
+void type10(QPainter& p) {
     paintSunburst(p, {330, 180}, 20, QColor(0xe8, 0x3a, 0x2a), QColor(0xf8, 0x6a, 0x2a));
     for (double x = -20; x < kWidth; x += 60) {
         drawFlame(p, {x, 370}, 70, 130 + std::fmod(x * 7, 50), (int(x) % 3 - 1) * 0.3);
@@ -411,7 +411,7 @@ void type10(QPainter& p) { // 激情の闘鶏
     drawImpactMarks(p, toPicture(f, {12, -110}), 110, 8, QColor(0xff, 0xf0, 0x6a), 190, 160);
 }
 
-void type11(QPainter& p) { // 嗅覚鋭い忠犬
+void type11(QPainter& p) {
     Dice dice(11);
     paintSky(p, QColor(0xa8, 0xe0, 0xff), QColor(0xf0, 0xfa, 0xff), 180);
     paintTree(p, {70, 230}, 200, QColor(0x9a, 0x62, 0x38), QColor(0x5a, 0xb0, 0x5a));
@@ -440,7 +440,7 @@ void type11(QPainter& p) { // 嗅覚鋭い忠犬
     drawSparkle(p, toPicture(f, {100, -110}), 12, QColor(0xff, 0xd0, 0x3a));
 }
 
-void type12(QPainter& p) { // 無冠のいのしし親分
+void type12(QPainter& p) {
     Dice dice(12);
     paintSky(p, QColor(0x9a, 0xd8, 0xb0), QColor(0xe8, 0xf8, 0xd8), 220);
     for (double x : {40.0, 140.0, 520.0, 620.0}) {
@@ -483,7 +483,7 @@ void type12(QPainter& p) { // 無冠のいのしし親分
     drawBoar(p, admirer);
 }
 
-void type13(QPainter& p) { // 自由な火ねずみ
+void type13(QPainter& p) {
     Dice dice(13);
     paintSky(p, QColor(0xff, 0x9a, 0x4a), QColor(0xff, 0xe8, 0x8a));
     paintHills(p, 310, 14, 300, 0.2, QColor(0xe0, 0x6a, 0x3a));
@@ -512,7 +512,7 @@ void type13(QPainter& p) { // 自由な火ねずみ
     drawBalloon(p, {470, 110}, 24, QColor(0xff, 0xf0, 0x6a), toPicture(f, {62, -150}), false);
 }
 
-void type14(QPainter& p) { // ほのかなロマンの牛
+void type14(QPainter& p) {
     Dice dice(14);
     paintSky(p, QColor(0x4a, 0x3a, 0x8a), QColor(0xf0, 0xa0, 0xb8));
     paintStars(p, dice, QRectF(0, 0, kWidth, 180), 30, QColor(0xff, 0xf6, 0xe0));
@@ -541,7 +541,7 @@ void type14(QPainter& p) { // ほのかなロマンの牛
     }
 }
 
-void type15(QPainter& p) { // 山頂に駆け登る虎
+void type15(QPainter& p) {
     paintSky(p, QColor(0xff, 0xb0, 0x6a), QColor(0xff, 0xf0, 0xc0));
     paintSun(p, {520, 150}, 44, QColor(0xff, 0xe0, 0x6a), 14);
     paintMountains(p, {{600, 230}, {80, 250}}, kHeight, QColor(0xb0, 0x8a, 0xc8));
@@ -572,7 +572,7 @@ void type15(QPainter& p) { // 山頂に駆け登る虎
     drawImpactMarks(p, {320, 70}, 80, 7, QColor(0xff, 0xff, 0xff), 200, 140);
 }
 
-void type16(QPainter& p) { // 正義の味方、気まぐれうさぎ
+void type16(QPainter& p) {
     paintSunburst(p, {300, 160}, 22, QColor(0x4a, 0x9a, 0xf0), QColor(0x6a, 0xb8, 0xff));
     paintCloud(p, {120, 320}, 220, Qt::white);
     paintCloud(p, {560, 330}, 240, Qt::white);
@@ -601,7 +601,7 @@ void type16(QPainter& p) { // 正義の味方、気まぐれうさぎ
     drawButterfly(p, {150, 110}, 30, QColor(0xff, 0xa8, 0xd8));
 }
 
-void type17(QPainter& p) { // 白銀（しらがね）の龍
+void type17(QPainter& p) {
     Dice dice(17);
     paintSky(p, QColor(0x9a, 0xb8, 0xe0), QColor(0xf0, 0xf6, 0xff));
     paintMountains(p, {{100, 200}, {330, 160}, {560, 190}}, kHeight, QColor(0xc8, 0xd4, 0xe8),
@@ -622,7 +622,7 @@ void type17(QPainter& p) { // 白銀（しらがね）の龍
     }
 }
 
-void type18(QPainter& p) { // 開きなおった蛇
+void type18(QPainter& p) {
     paintPolkaDots(p, QColor(0xff, 0xe8, 0x7a), QColor(0xff, 0xd8, 0x5a), 50, 12);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xe8, 0xb0, 0x6a));
     drawBrokenPot(p, {480, 318}, 120, QColor(0x4a, 0x8a, 0xd0));
@@ -651,7 +651,7 @@ void type18(QPainter& p) { // 開きなおった蛇
     drawImpactMarks(p, {480, 250}, 44, 5, QColor(0x4a, 0x8a, 0xd0), 220, 100);
 }
 
-void type19(QPainter& p) { // 川くだりを楽しむ風流馬
+void type19(QPainter& p) {
     Dice dice(19);
     paintSky(p, QColor(0xff, 0xd8, 0xa8), QColor(0xff, 0xf4, 0xe0), 170);
     paintMountains(p, {{90, 110}, {250, 150}, {560, 100}}, 200, QColor(0x8a, 0xa8, 0x7a));
@@ -690,7 +690,7 @@ void type19(QPainter& p) { // 川くだりを楽しむ風流馬
     }
 }
 
-void type20(QPainter& p) { // 木かげの羊
+void type20(QPainter& p) {
     Dice dice(20);
     paintSky(p, QColor(0x8a, 0xd8, 0xff), QColor(0xe0, 0xf8, 0xff), 200);
     paintSun(p, {80, 60}, 34, QColor(0xff, 0xe0, 0x4a), 12);
@@ -718,7 +718,7 @@ void type20(QPainter& p) { // 木かげの羊
     drawLadybug(p, {250, 316}, 18);
 }
 
-void type21(QPainter& p) { // つむじ風に乗ってきた宇宙猿
+void type21(QPainter& p) {
     Dice dice(21);
     paintSky(p, QColor(0x0a, 0x0a, 0x2a), QColor(0x3a, 0x1a, 0x5a));
     paintStars(p, dice, QRectF(0, 0, kWidth, kHeight), 90, QColor(0xff, 0xff, 0xf0));
@@ -748,7 +748,7 @@ void type21(QPainter& p) { // つむじ風に乗ってきた宇宙猿
     drawStar(p, {190, 260}, 10, QColor(0xff, 0xe0, 0x4a));
 }
 
-void type22(QPainter& p) { // 幻の鳥
+void type22(QPainter& p) {
     Dice dice(22);
     paintSky(p, QColor(0x6a, 0x4a, 0xb0), QColor(0xff, 0xb8, 0xd8));
     paintRainbow(p, {330, 420}, 360, 14, 90);
@@ -769,7 +769,7 @@ void type22(QPainter& p) { // 幻の鳥
     drawTranslucent(p, 0.62, [&](QPainter& q) { drawBird(q, f, BirdKind::Phoenix); });
 }
 
-void type23(QPainter& p) { // 聖火台の神犬
+void type23(QPainter& p) {
     Dice dice(23);
     paintSky(p, QColor(0xf8, 0x8a, 0x5a), QColor(0xff, 0xe8, 0xb0), 260);
     paintSun(p, {110, 200}, 50, QColor(0xff, 0xf0, 0x9a), 0);
@@ -821,7 +821,7 @@ void type23(QPainter& p) { // 聖火台の神犬
     }
 }
 
-void type24(QPainter& p) { // 夜明けのいのしし
+void type24(QPainter& p) {
     Dice dice(24);
     QLinearGradient dawn(0, 0, 0, kHeight);
     dawn.setColorAt(0, QColor(0x2a, 0x3a, 0x7a));
@@ -849,7 +849,7 @@ void type24(QPainter& p) { // 夜明けのいのしし
     drawNote(p, {520, 230}, 14, QColor(0x5a, 0x3a, 0x5a));
 }
 
-void type25(QPainter& p) { // 物見高い観察ねずみ
+void type25(QPainter& p) {
     Dice dice(25);
     paintSky(p, QColor(0xc8, 0xf0, 0xd0), QColor(0xf4, 0xff, 0xe8));
     // Giant grass blades: the world seen from rat height.
@@ -886,7 +886,7 @@ void type25(QPainter& p) { // 物見高い観察ねずみ
     drawImpactMarks(p, toPicture(rat, {30, -158}), 70, 3, QColor(0xff, 0x8a, 0x3a), -30, 60);
 }
 
-void type26(QPainter& p) { // 機織り牛
+void type26(QPainter& p) {
     paintRoom(p, QColor(0xd8, 0xe8, 0xff), QColor(0xc8, 0x9a, 0x6a), 270);
     // Window with a view of the moon.
     QPainterPath window;
@@ -936,7 +936,7 @@ void type26(QPainter& p) { // 機織り牛
     drawNote(p, {210, 110}, 16, QColor(0x6a, 0x4a, 0x8a));
 }
 
-void type27(QPainter& p) { // 金色の虎
+void type27(QPainter& p) {
     Dice dice(27);
     paintSunburst(p, {330, 170}, 26, QColor(0xff, 0xe4, 0x8a), QColor(0xff, 0xf2, 0xc0));
     drawCheckeredCushion(p, {330, 312}, 300, QColor(0xc8, 0x2a, 0x4a), QColor(0xa8, 0x1a, 0x3a));
@@ -964,7 +964,7 @@ void type27(QPainter& p) { // 金色の虎
     }
 }
 
-void type28(QPainter& p) { // 月から来た哀愁のうさぎ
+void type28(QPainter& p) {
     Dice dice(28);
     paintSky(p, QColor(0x0e, 0x12, 0x3a), QColor(0x2a, 0x2a, 0x6a));
     paintStars(p, dice, QRectF(0, 0, kWidth, 260), 70, QColor(0xff, 0xff, 0xf0));
@@ -997,7 +997,7 @@ void type28(QPainter& p) { // 月から来た哀愁のうさぎ
     }
 }
 
-void type29(QPainter& p) { // 大貝に住む観察龍
+void type29(QPainter& p) {
     Dice dice(29);
     paintSky(p, QColor(0x2a, 0x8a, 0xc8), QColor(0x1a, 0x4a, 0x8a));
     {
@@ -1035,7 +1035,7 @@ void type29(QPainter& p) { // 大貝に住む観察龍
     fish(p, {600, 170}, 28, QColor(0xff, 0x8a, 0x5a), true);
 }
 
-void type30(QPainter& p) { // 春の小川で遊ぶ蛇
+void type30(QPainter& p) {
     Dice dice(30);
     paintSky(p, QColor(0xb8, 0xe8, 0xff), QColor(0xf8, 0xfc, 0xff), 150);
     paintHills(p, 150, 10, 400, 0.3, QColor(0xb8, 0xe8, 0x8a));
@@ -1092,7 +1092,7 @@ void type30(QPainter& p) { // 春の小川で遊ぶ蛇
     drawSparkle(p, {320, 240}, 8, Qt::white);
 }
 
-void type31(QPainter& p) { // 飾りのないジャジャ馬
+void type31(QPainter& p) {
     Dice dice(31);
     paintSky(p, QColor(0xff, 0xc8, 0x8a), QColor(0xff, 0xf0, 0xd8), 240);
     paintMountains(p, {{120, 170}, {540, 150}}, 240, QColor(0xd8, 0x8a, 0x5a));
@@ -1123,7 +1123,7 @@ void type31(QPainter& p) { // 飾りのないジャジャ馬
     sweatDrop(p, toPicture(f, {140, -200}), 8);
 }
 
-void type32(QPainter& p) { // 花のベールの羊
+void type32(QPainter& p) {
     Dice dice(32);
     paintSky(p, QColor(0xf8, 0xe0, 0xff), QColor(0xff, 0xf4, 0xf8));
     // Flower arch.
@@ -1162,7 +1162,7 @@ void type32(QPainter& p) { // 花のベールの羊
     drawSheep(p, f);
 }
 
-void type33(QPainter& p) { // 稲妻にうたれた飛猿
+void type33(QPainter& p) {
     Dice dice(33);
     paintSky(p, QColor(0x3a, 0x3a, 0x5a), QColor(0x8a, 0x7a, 0xa8));
     for (double x : {90.0, 280.0, 480.0, 640.0}) {
@@ -1193,7 +1193,7 @@ void type33(QPainter& p) { // 稲妻にうたれた飛猿
     drawSpeedLines(p, toPicture(f, {-40, 20}), {1, -0.6}, 4, 50, 80, QColor(255, 255, 255, 200));
 }
 
-void type34(QPainter& p) { // ちょうちんを灯した鳩
+void type34(QPainter& p) {
     Dice dice(34);
     paintSky(p, QColor(0x12, 0x1e, 0x4a), QColor(0x3a, 0x4a, 0x8a));
     paintStars(p, dice, QRectF(0, 0, kWidth, 200), 40, QColor(0xff, 0xff, 0xe0));
@@ -1238,7 +1238,7 @@ void type34(QPainter& p) { // ちょうちんを灯した鳩
     lineInked(p, beak + QPointF(-14, 2), beak + QPointF(16, -2), QColor(0x8a, 0x5a, 0x32), 5, 2);
 }
 
-void type35(QPainter& p) { // 家畜化しない山犬
+void type35(QPainter& p) {
     Dice dice(35);
     paintSky(p, QColor(0x5a, 0x7a, 0xb0), QColor(0xf8, 0xc8, 0x9a));
     paintMoon(p, {110, 80}, 38, QColor(0xff, 0xf8, 0xd8), false);
@@ -1272,7 +1272,7 @@ void type35(QPainter& p) { // 家畜化しない山犬
     drawImpactMarks(p, toPicture(f, {80, -140}), 80, 4, QColor(0xff, 0xff, 0xff), 250, 60);
 }
 
-void type36(QPainter& p) { // もつれた紐（ひも）をほどくイノシシ
+void type36(QPainter& p) {
     paintStripes(p, QColor(0xd8, 0xf0, 0xe0), QColor(0xc8, 0xe8, 0xd4), 26);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xc8, 0xa8, 0x88));
     // A rug.
@@ -1305,7 +1305,7 @@ void type36(QPainter& p) { // もつれた紐（ひも）をほどくイノシ�
     drawSparkle(p, {560, 90}, 9, QColor(0xff, 0xff, 0xff));
 }
 
-void type37(QPainter& p) { // 銀色のねずみ
+void type37(QPainter& p) {
     Dice dice(37);
     paintSky(p, QColor(0x2a, 0x3a, 0x5a), QColor(0x6a, 0x7a, 0x9a));
     for (int i = 0; i < 30; ++i) {
@@ -1333,7 +1333,7 @@ void type37(QPainter& p) { // 銀色のねずみ
     drawCoin(p, {560, 318}, 18, QColor(0xc8, 0xd0, 0xdc));
 }
 
-void type38(QPainter& p) { // 辛抱する牛
+void type38(QPainter& p) {
     Dice dice(38);
     paintSky(p, QColor(0x8a, 0x9a, 0xb8), QColor(0xc8, 0xd4, 0xe4));
     paintCloud(p, {120, 40}, 240, QColor(0x9a, 0xa8, 0xc0));
@@ -1367,7 +1367,7 @@ void type38(QPainter& p) { // 辛抱する牛
     }
 }
 
-void type39(QPainter& p) { // キバのない虎
+void type39(QPainter& p) {
     paintStripes(p, QColor(0xc8, 0xf4, 0xe8), QColor(0xb0, 0xea, 0xd8), 30);
     paintGround(p, 310, QColor(0xff, 0xe8, 0xc8), QColor(0xff, 0xd8, 0xb0));
     Look tiger = withExpression(tigerLook(), Expression::Gummy);
@@ -1394,7 +1394,7 @@ void type39(QPainter& p) { // キバのない虎
     drawSparkle(p, {150, 80}, 10, Qt::white);
 }
 
-void type40(QPainter& p) { // 湖畔のうさぎ
+void type40(QPainter& p) {
     Dice dice(40);
     paintSky(p, QColor(0xa0, 0xd8, 0xf8), QColor(0xf0, 0xf8, 0xff), 180);
     paintMountains(p, {{200, 90}, {420, 110}}, 180, QColor(0x8a, 0xa8, 0xd0),
@@ -1433,7 +1433,7 @@ void type40(QPainter& p) { // 湖畔のうさぎ
     drawButterfly(p, {110, 130}, 24, QColor(0xff, 0xf0, 0x6a));
 }
 
-void type41(QPainter& p) { // キバのない竜
+void type41(QPainter& p) {
     Dice dice(41);
     paintPolkaDots(p, QColor(0xe0, 0xf4, 0xff), QColor(0xc8, 0xe8, 0xff), 44, 14);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xb8, 0xdc, 0xf0));
@@ -1465,7 +1465,7 @@ void type41(QPainter& p) { // キバのない竜
     drawSparkle(p, {250, 120}, 10, Qt::white);
 }
 
-void type42(QPainter& p) { // 花影にひそむ蛇
+void type42(QPainter& p) {
     Dice dice(42);
     paintSky(p, QColor(0x9a, 0xd8, 0x8a), QColor(0xd8, 0xf0, 0xb0));
     paintFlowers(p, dice, QRectF(0, 0, kWidth, kHeight), 40, {QColor(0xb8, 0xe8, 0x9a)}, 12);
@@ -1493,7 +1493,7 @@ void type42(QPainter& p) { // 花影にひそむ蛇
     drawButterfly(p, {420, 100}, 30, QColor(0xff, 0xa8, 0x3a));
 }
 
-void type43(QPainter& p) { // 気ままに燃える太陽の馬
+void type43(QPainter& p) {
     paintSunburst(p, {440, 170}, 30, QColor(0xff, 0x8a, 0x3a), QColor(0xff, 0xa8, 0x4a));
     paintSun(p, {440, 170}, 110, QColor(0xff, 0xd8, 0x3a), 0);
     paintHills(p, 300, 14, 400, 0.6, QColor(0xe0, 0x5a, 0x2a));
@@ -1517,7 +1517,7 @@ void type43(QPainter& p) { // 気ままに燃える太陽の馬
     drawSpeedLines(p, {130, 180}, {1, 0}, 5, 70, 120, QColor(0xff, 0xf0, 0xa0));
 }
 
-void type44(QPainter& p) { // ボス羊
+void type44(QPainter& p) {
     Dice dice(44);
     paintSky(p, QColor(0x9a, 0xd0, 0xf0), QColor(0xe8, 0xf6, 0xff), 200);
     paintHills(p, 220, 16, 600, 0.4, QColor(0x9a, 0xd8, 0x6a));
@@ -1549,7 +1549,7 @@ void type44(QPainter& p) { // ボス羊
     drawSheep(p, f);
 }
 
-void type45(QPainter& p) { // 哀愁のベールを着た風流猿
+void type45(QPainter& p) {
     Dice dice(45);
     paintSky(p, QColor(0x4a, 0x3a, 0x6a), QColor(0xe8, 0x9a, 0x7a));
     paintMoon(p, {540, 80}, 44, QColor(0xff, 0xf0, 0xd0), false);
@@ -1572,7 +1572,7 @@ void type45(QPainter& p) { // 哀愁のベールを着た風流猿
     drawNote(p, {470, 190}, 14, QColor(0xff, 0xe8, 0xd0));
 }
 
-void type46(QPainter& p) { // まっすぐに飛ぶ鳥
+void type46(QPainter& p) {
     paintSky(p, QColor(0x3a, 0xa0, 0xf0), QColor(0xc8, 0xf0, 0xff));
     paintCloud(p, {110, 80}, 120, Qt::white);
     paintCloud(p, {560, 280}, 140, Qt::white);
@@ -1600,7 +1600,7 @@ void type46(QPainter& p) { // まっすぐに飛ぶ鳥
     drawStar(p, {600, 190}, 16, QColor(0xff, 0xe0, 0x4a));
 }
 
-void type47(QPainter& p) { // 国境を守る猛犬
+void type47(QPainter& p) {
     paintSky(p, QColor(0x8a, 0xc8, 0xf0), QColor(0xe0, 0xf4, 0xff), 220);
     // Two countries side by side, the border line between them.
     p.fillRect(QRectF(0, 220, 330, kHeight - 220), QColor(0xa8, 0xd8, 0x6a));
@@ -1631,7 +1631,7 @@ void type47(QPainter& p) { // 国境を守る猛犬
     drawDog(p, f);
 }
 
-void type48(QPainter& p) { // 磁気を帯びたイノシシ
+void type48(QPainter& p) {
     paintPolkaDots(p, QColor(0xf0, 0xe8, 0xff), QColor(0xe0, 0xd4, 0xfa), 40, 8);
     p.fillRect(QRectF(0, 304, kWidth, 50), QColor(0xc8, 0xb8, 0xe0));
     {
@@ -1667,7 +1667,7 @@ void type48(QPainter& p) { // 磁気を帯びたイノシシ
     drawLightning(p, toPicture(f, {-70, -230}), toPicture(f, {-50, -190}), 5);
 }
 
-void type49(QPainter& p) { // ねずみ算をする大ねずみ
+void type49(QPainter& p) {
     paintRoom(p, QColor(0xf4, 0xe8, 0xd0), QColor(0xc8, 0x9a, 0x6a), 270);
     // Blackboard with doubling dot groups: 1, 2, 4, 8.
     QPainterPath board;
@@ -1733,7 +1733,7 @@ void type49(QPainter& p) { // ねずみ算をする大ねずみ
     }
 }
 
-void type50(QPainter& p) { // 放たれた牛
+void type50(QPainter& p) {
     Dice dice(50);
     paintSky(p, QColor(0x7a, 0xd0, 0xff), QColor(0xf0, 0xfa, 0xff), 190);
     paintSun(p, {590, 60}, 30, QColor(0xff, 0xe0, 0x4a), 12);
@@ -1773,7 +1773,7 @@ void type50(QPainter& p) { // 放たれた牛
     drawNote(p, toPicture(f, {150, -220}), 18, QColor(0x3a, 0x7a, 0x3a));
 }
 
-void type51(QPainter& p) { // 理論のヨロイを着た猛虎
+void type51(QPainter& p) {
     // Graph paper with geometry figures: the world of theory.
     p.fillRect(QRectF(0, 0, kWidth, kHeight), QColor(0xf4, 0xfa, 0xff));
     {
@@ -1814,7 +1814,7 @@ void type51(QPainter& p) { // 理論のヨロイを着た猛虎
     drawSparkle(p, toPicture(f, {0, -60}), 12, Qt::white);
 }
 
-void type52(QPainter& p) { // 山を登るうさぎ
+void type52(QPainter& p) {
     paintSky(p, QColor(0x6a, 0xb8, 0xf0), QColor(0xd8, 0xf0, 0xff));
     paintCloud(p, {120, 60}, 110, Qt::white);
     paintMountains(p, {{180, 180}}, kHeight, QColor(0xa8, 0xb8, 0xd8), QColor(0xff, 0xff, 0xff));
@@ -1847,7 +1847,7 @@ void type52(QPainter& p) { // 山を登るうさぎ
     drawFootprints(p, {40, 318}, {300, 254}, 7, QColor(0x4a, 0x7a, 0x3a, 170));
 }
 
-void type53(QPainter& p) { // 気まぐれ龍神
+void type53(QPainter& p) {
     Dice dice(53);
     // Fickle weather: sunny on one side, rainy on the other.
     p.fillRect(QRectF(0, 0, 330, kHeight), QColor(0xff, 0xe8, 0x9a));
@@ -1874,7 +1874,7 @@ void type53(QPainter& p) { // 気まぐれ龍神
     drawNote(p, {220, 80}, 16, QColor(0x8a, 0x4a, 0x2a));
 }
 
-void type54(QPainter& p) { // 大夢をむさぼる大蛇
+void type54(QPainter& p) {
     Dice dice(54);
     paintSky(p, QColor(0x2a, 0x1e, 0x5a), QColor(0x8a, 0x5a, 0xa8));
     paintStars(p, dice, QRectF(0, 0, kWidth, kHeight), 50, QColor(0xff, 0xf0, 0xe0));
@@ -1924,7 +1924,7 @@ void type54(QPainter& p) { // 大夢をむさぼる大蛇
     });
 }
 
-void type55(QPainter& p) { // 大平原の原生馬
+void type55(QPainter& p) {
     Dice dice(55);
     paintSky(p, QColor(0x5a, 0xa8, 0xe8), QColor(0xff, 0xe8, 0xc0), 230);
     paintSun(p, {110, 170}, 40, QColor(0xff, 0xd0, 0x6a), 0);
@@ -1969,7 +1969,7 @@ void type55(QPainter& p) { // 大平原の原生馬
     }
 }
 
-void type56(QPainter& p) { // 我が道を行く頑固な羊
+void type56(QPainter& p) {
     Dice dice(56);
     paintSky(p, QColor(0xb8, 0xe8, 0xd8), QColor(0xf0, 0xff, 0xf6), 210);
     paintHills(p, 230, 10, 300, 0.7, QColor(0xb8, 0xd8, 0x7a));
@@ -1999,7 +1999,7 @@ void type56(QPainter& p) { // 我が道を行く頑固な羊
     drawDustPuff(p, toPicture(f, {70, -124}), 10, QColor(255, 255, 255));
 }
 
-void type57(QPainter& p) { // 孫悟空
+void type57(QPainter& p) {
     Dice dice(57);
     paintSky(p, QColor(0x5a, 0xb8, 0xf0), QColor(0xff, 0xf0, 0xd0));
     // Tall stone pillars of a faraway land.
@@ -2034,7 +2034,7 @@ void type57(QPainter& p) { // 孫悟空
     drawSparkle(p, {560, 70}, 12, Qt::white);
 }
 
-void type58(QPainter& p) { // 時を刻む不死鳥
+void type58(QPainter& p) {
     Dice dice(58);
     paintSunburst(p, {330, 190}, 24, QColor(0xa8, 0x1a, 0x3a), QColor(0xc8, 0x2a, 0x3a));
     steppedGlow(p, {330, 190}, 260, QColor(0xff, 0xb0, 0x4a));
@@ -2059,7 +2059,7 @@ void type58(QPainter& p) { // 時を刻む不死鳥
     drawFlame(p, toPicture(f, {0, -10}), 60, 60, 0.3);
 }
 
-void type59(QPainter& p) { // ロマンチックなボス犬
+void type59(QPainter& p) {
     paintPolkaDots(p, QColor(0xf8, 0xd8, 0xf0), QColor(0xf0, 0xc0, 0xe4), 56, 16);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xb0, 0x6a, 0x9a));
     for (int i = 0; i < 3; ++i) {
@@ -2096,7 +2096,7 @@ void type59(QPainter& p) { // ロマンチックなボス犬
     drawSparkle(p, toPicture(f, {80, -200}), 12, Qt::white);
 }
 
-void type60(QPainter& p) { // 弓を引くイノシシ
+void type60(QPainter& p) {
     Dice dice(60);
     paintSky(p, QColor(0x8a, 0xd8, 0xc8), QColor(0xe8, 0xfa, 0xf0), 210);
     paintHills(p, 220, 10, 400, 0.5, QColor(0x7a, 0xc0, 0x5a));
@@ -2123,66 +2123,16 @@ void type60(QPainter& p) { // 弓を引くイノシシ
 }
 
 const std::array<PictureType, 60> kTypes{{
-    {1, "超高感度のアンテナねずみ", type01},
-    {2, "乙女の野牛", type02},
-    {3, "聖火を持った虎", type03},
-    {4, "釘を打つうさぎ", type04},
-    {5, "山上に舞う龍", type05},
-    {6, "大草原の大蛇", type06},
-    {7, "反逆のレーダー馬", type07},
-    {8, "羊か、雲か、仙人か？", type08},
-    {9, "一直線の闘争猿", type09},
-    {10, "激情の闘鶏", type10},
-    {11, "嗅覚鋭い忠犬", type11},
-    {12, "無冠のいのしし親分", type12},
-    {13, "自由な火ねずみ", type13},
-    {14, "ほのかなロマンの牛", type14},
-    {15, "山頂に駆け登る虎", type15},
-    {16, "正義の味方、気まぐれうさぎ", type16},
-    {17, "白銀（しらがね）の龍", type17},
-    {18, "開きなおった蛇", type18},
-    {19, "川くだりを楽しむ風流馬", type19},
-    {20, "木かげの羊", type20},
-    {21, "つむじ風に乗ってきた宇宙猿", type21},
-    {22, "幻の鳥", type22},
-    {23, "聖火台の神犬", type23},
-    {24, "夜明けのいのしし", type24},
-    {25, "物見高い観察ねずみ", type25},
-    {26, "機織り牛", type26},
-    {27, "金色の虎", type27},
-    {28, "月から来た哀愁のうさぎ", type28},
-    {29, "大貝に住む観察龍", type29},
-    {30, "春の小川で遊ぶ蛇", type30},
-    {31, "飾りのないジャジャ馬", type31},
-    {32, "花のベールの羊", type32},
-    {33, "稲妻にうたれた飛猿", type33},
-    {34, "ちょうちんを灯した鳩", type34},
-    {35, "家畜化しない山犬", type35},
-    {36, "もつれた紐（ひも）をほどくイノシシ", type36},
-    {37, "銀色のねずみ", type37},
-    {38, "辛抱する牛", type38},
-    {39, "キバのない虎", type39},
-    {40, "湖畔のうさぎ", type40},
-    {41, "キバのない竜", type41},
-    {42, "花影にひそむ蛇", type42},
-    {43, "気ままに燃える太陽の馬", type43},
-    {44, "ボス羊", type44},
-    {45, "哀愁のベールを着た風流猿", type45},
-    {46, "まっすぐに飛ぶ鳥", type46},
-    {47, "国境を守る猛犬", type47},
-    {48, "磁気を帯びたイノシシ", type48},
-    {49, "ねずみ算をする大ねずみ", type49},
-    {50, "放たれた牛", type50},
-    {51, "理論のヨロイを着た猛虎", type51},
-    {52, "山を登るうさぎ", type52},
-    {53, "気まぐれ龍神", type53},
-    {54, "大夢をむさぼる大蛇", type54},
-    {55, "大平原の原生馬", type55},
-    {56, "我が道を行く頑固な羊", type56},
-    {57, "孫悟空", type57},
-    {58, "時を刻む不死鳥", type58},
-    {59, "ロマンチックなボス犬", type59},
-    {60, "弓を引くイノシシ", type60},
+    {1, type01},  {2, type02},  {3, type03},  {4, type04},  {5, type05},  {6, type06},
+    {7, type07},  {8, type08},  {9, type09},  {10, type10}, {11, type11}, {12, type12},
+    {13, type13}, {14, type14}, {15, type15}, {16, type16}, {17, type17}, {18, type18},
+    {19, type19}, {20, type20}, {21, type21}, {22, type22}, {23, type23}, {24, type24},
+    {25, type25}, {26, type26}, {27, type27}, {28, type28}, {29, type29}, {30, type30},
+    {31, type31}, {32, type32}, {33, type33}, {34, type34}, {35, type35}, {36, type36},
+    {37, type37}, {38, type38}, {39, type39}, {40, type40}, {41, type41}, {42, type42},
+    {43, type43}, {44, type44}, {45, type45}, {46, type46}, {47, type47}, {48, type48},
+    {49, type49}, {50, type50}, {51, type51}, {52, type52}, {53, type53}, {54, type54},
+    {55, type55}, {56, type56}, {57, type57}, {58, type58}, {59, type59}, {60, type60},
 }};
 
 } // namespace

@@ -1,4 +1,5 @@
-// The sixty personality types and the picture composed for each of them.
+// The picture composed for each of the sixty personality types. The titles live in the reading
+// engine's type table, the one place the program takes them from too.
 #pragma once
 
 #include <QImage>
@@ -10,8 +11,7 @@ class QPainter;
 namespace soranika::pictures {
 
 struct PictureType {
-    int number;        ///< 1 .. 60, also the file name: Image(number).tkb
-    const char* title; ///< the type's title, UTF-8
+    int number; ///< 1 .. 60, the type's index and the file name: Image(number).tkb
     void (*paint)(QPainter&);
 };
 
