@@ -68,7 +68,7 @@ int CheckOutput(std::ostream& out, std::ostream& err, int status) {
     if (out.flush())
         return status;
     Write(err, u"soranika-cli: the output could not be written\n");
-    return kExitOutputFailed;
+    return ExitOutputFailed;
 }
 
 } // namespace
@@ -127,33 +127,33 @@ int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, st
     if (!request.error.isEmpty()) {
         Write(err, u"soranika-cli: "_s + request.error +
                        u"\n(soranika-cli --help で使い方を表示します)\n"_s);
-        return kExitUsage;
+        return ExitUsage;
     }
     if (request.mode == CliRequest::Mode::Help) {
         Write(out, kUsage);
-        return CheckOutput(out, err, kExitOk);
+        return CheckOutput(out, err, ExitOk);
     }
 
     const QDate today = request.today.isValid() ? request.today : clock.today();
     if (request.mode == CliRequest::Mode::Batch) {
         const BatchResult result = RunBatch(in, out, today);
         if (!result.inputFailed)
-            return CheckOutput(out, err, kExitOk);
+            return CheckOutput(out, err, ExitOk);
         QString message = u"soranika-cli: standard input could not be read"_s;
         if (!result.inputError.isEmpty())
             message += u": "_s + result.inputError;
         Write(err, message + u'\n');
-        return CheckOutput(out, err, kExitInputFailed);
+        return CheckOutput(out, err, ExitInputFailed);
     }
 
     const Appraisal appraisal = AppraiseBirthDate(request.entry[0], request.entry[1],
                                                   request.entry[2], request.entry[3], today);
-    if (!appraisal.accepted) {
+    if (!appraisal.Accepted) {
         Write(err, RefusalMessage.toString() + u'\n');
-        return CheckOutput(out, err, kExitRefused);
+        return CheckOutput(out, err, ExitRefused);
     }
     Write(out, ReadingReport(appraisal));
-    return CheckOutput(out, err, kExitOk);
+    return CheckOutput(out, err, ExitOk);
 }
 
 } // namespace soranika

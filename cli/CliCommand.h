@@ -23,14 +23,14 @@ struct CliRequest {
 CliRequest ParseCliArguments(const QStringList& arguments);
 
 // Exit statuses of soranika-cli.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;
-inline constexpr int kExitUsage = 2;
-inline constexpr int kExitOutputFailed = 3;
-inline constexpr int kExitInputFailed = 4;
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitRefused = 1;
+inline constexpr int ExitUsage = 2;
+inline constexpr int ExitOutputFailed = 3;
+inline constexpr int ExitInputFailed = 4;
 
 // Runs soranika-cli: all output is UTF-8. Returns the exit status. A failed write to out is
-// reported on err as kExitOutputFailed, whatever the mode.
+// reported on err as ExitOutputFailed, whatever the mode.
 int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err,
            const Clock& clock);
 

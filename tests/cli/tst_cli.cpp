@@ -218,7 +218,7 @@ private slots:
 
 void TestCli::singleReading() {
     const CliRun run = Run({u"昭和"_s, u"60"_s, u"5"_s, u"12"_s});
-    QCOMPARE(run.status, kExitOk);
+    QCOMPARE(run.status, ExitOk);
     QVERIFY(run.err.isEmpty());
     const QStringList lines = run.out.split(u'\n');
     QCOMPARE(lines.value(0), u"磁気を帯びたイノシシ"_s);
@@ -233,16 +233,16 @@ void TestCli::singleReading() {
 
 void TestCli::singleReadingOnAnotherDay() {
     const CliRun run = Run({u"--today"_s, u"2026-12-07"_s, u"西暦"_s, u"2026"_s, u"12"_s, u"8"_s});
-    QCOMPARE(run.status, kExitOk);
+    QCOMPARE(run.status, ExitOk);
     QVERIFY(run.out.contains(u"生まれてから：-1日\n年令：-1才\n"_s));
 
     const CliRun equals = Run({u"--today=2000-01-02"_s, u"平成"_s, u"1"_s, u"1"_s, u"8"_s});
-    QCOMPARE(equals.status, kExitOk);
+    QCOMPARE(equals.status, ExitOk);
     QVERIFY(equals.out.startsWith(u"山上に舞う龍\nタイプ番号：5\n生年月日：H1/1/8\n"_s));
 
     // After "--" a year that looks like an option is a year (and is refused as one).
     const CliRun dashed = Run({u"--"_s, u"西暦"_s, u"-5"_s, u"1"_s, u"1"_s});
-    QCOMPARE(dashed.status, kExitRefused);
+    QCOMPARE(dashed.status, ExitRefused);
 }
 
 void TestCli::refusedEntry() {
@@ -250,7 +250,7 @@ void TestCli::refusedEntry() {
          {QStringList{u"西暦"_s, u"50"_s, u"1"_s, u"1"_s}, QStringList{u""_s, u""_s, u""_s, u""_s},
           QStringList{u"平成"_s, u"10"_s, u"2"_s, u"30"_s}}) {
         const CliRun run = Run(entry);
-        QCOMPARE(run.status, kExitRefused);
+        QCOMPARE(run.status, ExitRefused);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err, RefusalMessage.toString() + u'\n');
     }
@@ -280,7 +280,7 @@ void TestCli::commandLineMistakes() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, complaint);
     const CliRun run = Run(arguments);
-    QCOMPARE(run.status, kExitUsage);
+    QCOMPARE(run.status, ExitUsage);
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.startsWith(u"soranika-cli: "_s) && run.err.contains(complaint),
              qPrintable(run.err));
@@ -289,7 +289,7 @@ void TestCli::commandLineMistakes() {
 void TestCli::help() {
     for (const QString& option : {u"--help"_s, u"-h"_s}) {
         const CliRun run = Run({option});
-        QCOMPARE(run.status, kExitOk);
+        QCOMPARE(run.status, ExitOk);
         QVERIFY(run.out.contains(u"ERA YEAR MONTH DAY"_s));
         QVERIFY(run.out.contains(u"--batch"_s));
         QVERIFY(run.out.contains(u"--today YYYY-MM-DD"_s));
@@ -333,7 +333,7 @@ void TestCli::batch() {
     QFETCH(QByteArray, input);
     QFETCH(QString, output);
     const CliRun run = Run({u"--batch"_s}, input);
-    QCOMPARE(run.status, kExitOk);
+    QCOMPARE(run.status, ExitOk);
     QCOMPARE(run.out, output);
     QVERIFY(run.err.isEmpty());
 }
@@ -343,7 +343,7 @@ void TestCli::batchGoesOnAfterBadLines() {
     for (int i = 0; i < 3000; ++i)
         input += i % 3 == 0 ? "bad line\n"_ba : "昭和\t60\t5\t12\n"_ba;
     const CliRun run = Run({u"--batch"_s, u"--today"_s, u"2000-01-01"_s}, input);
-    QCOMPARE(run.status, kExitOk);
+    QCOMPARE(run.status, ExitOk);
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3000);
     QCOMPARE(lines.count(u"error\texpected 4 tab-separated fields, got 1"_s), 1000);
@@ -353,7 +353,7 @@ void TestCli::batchGoesOnAfterBadLines() {
 void TestCli::batchSkipsAnOverlongLine() {
     QByteArray input = "西暦\t" + QByteArray(17 << 20, '9') + "\t5\t12\n平成\t1\t1\t8";
     const CliRun run = Run({u"--batch"_s}, input);
-    QCOMPARE(run.status, kExitOk);
+    QCOMPARE(run.status, ExitOk);
     QCOMPARE(run.out,
              u"error\tline longer than 16 MiB\nH1/1/8\t****/1/8\t5\t4010\t10\t山上に舞う龍\n"_s);
 }
@@ -363,14 +363,14 @@ void TestCli::realProcess() {
     single.start(QStringLiteral(SORANIKA_CLI_PATH),
                  {u"--today"_s, u"2000-01-01"_s, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s});
     QVERIFY(single.waitForFinished());
-    QCOMPARE(single.exitCode(), kExitOk);
+    QCOMPARE(single.exitCode(), ExitOk);
     QVERIFY(
         QString::fromUtf8(single.readAllStandardOutput()).startsWith(u"磁気を帯びたイノシシ\n"_s));
 
     QProcess refused;
     refused.start(QStringLiteral(SORANIKA_CLI_PATH), {u"西暦"_s, u"99"_s, u"1"_s, u"1"_s});
     QVERIFY(refused.waitForFinished());
-    QCOMPARE(refused.exitCode(), kExitRefused);
+    QCOMPARE(refused.exitCode(), ExitRefused);
     QCOMPARE(QString::fromUtf8(refused.readAllStandardError()), RefusalMessage.toString() + u'\n');
 
     QProcess batch;
@@ -378,7 +378,7 @@ void TestCli::realProcess() {
     batch.write("明治\t1\t1\t1\n大正\t1\t1\n");
     batch.closeWriteChannel();
     QVERIFY(batch.waitForFinished());
-    QCOMPARE(batch.exitCode(), kExitOk);
+    QCOMPARE(batch.exitCode(), ExitOk);
     QCOMPARE(QString::fromUtf8(batch.readAllStandardOutput()),
              u"M1/1/1\t****/1/1\t23\t48212\t132\t聖火台の神犬\n"
              u"error\texpected 4 tab-separated fields, got 3\n"_s);
@@ -392,7 +392,7 @@ void TestCli::outputFailure() {
         FailingOutput sink;
         std::ostream out(&sink);
         std::ostringstream err;
-        QCOMPARE(RunCli(arguments, in, out, err, clock), kExitOutputFailed);
+        QCOMPARE(RunCli(arguments, in, out, err, clock), ExitOutputFailed);
         QCOMPARE(err.str(), kOutputFailedMessage);
     }
 
@@ -404,7 +404,7 @@ void TestCli::outputFailure() {
     FailingOutput sink;
     std::ostream out(&sink);
     std::ostringstream err;
-    QCOMPARE(RunCli({u"--batch"_s}, in, out, err, clock), kExitOutputFailed);
+    QCOMPARE(RunCli({u"--batch"_s}, in, out, err, clock), ExitOutputFailed);
     QCOMPARE(err.str(), kOutputFailedMessage);
     QVERIFY2(source.handedOut() < std::size_t(4) << 20,
              qPrintable(QString::number(source.handedOut())));
@@ -431,7 +431,7 @@ void TestCli::inputFailure() {
     std::istream in(&source);
     std::ostringstream out;
     std::ostringstream err;
-    QCOMPARE(RunCli({u"--batch"_s}, in, out, err, clock), kExitInputFailed);
+    QCOMPARE(RunCli({u"--batch"_s}, in, out, err, clock), ExitInputFailed);
     QCOMPARE(QString::fromStdString(out.str()), output);
     QCOMPARE(QString::fromStdString(err.str()),
              u"soranika-cli: standard input could not be read: Input/output error\n"_s);
@@ -482,7 +482,7 @@ void TestCli::realProcessBrokenPipe() {
     waitpid(writer, nullptr, 0);
     QCOMPARE(first.left(first.indexOf('\n')),
              "S60/5/12\t****/5/12\t48\t5347\t14\t磁気を帯びたイノシシ"_ba);
-    QCOMPARE(status, kExitOutputFailed);
+    QCOMPARE(status, ExitOutputFailed);
     QCOMPARE(ReadAll(error.read), QByteArray(kOutputFailedMessage));
 #else
     QSKIP("needs fork and pipes");
@@ -496,16 +496,16 @@ void TestCli::realProcessBrokenOutput_data() {
     QTest::addColumn<QString>("error");
     const QString outputFailed = QString::fromUtf8(kOutputFailedMessage);
     QTest::newRow("single") << QStringList{u"昭和"_s, u"60"_s, u"5"_s, u"12"_s} << QByteArray()
-                            << kExitOutputFailed << outputFailed;
-    QTest::newRow("help") << QStringList{u"--help"_s} << QByteArray() << kExitOutputFailed
+                            << ExitOutputFailed << outputFailed;
+    QTest::newRow("help") << QStringList{u"--help"_s} << QByteArray() << ExitOutputFailed
                           << outputFailed;
     QTest::newRow("batch") << QStringList{u"--batch"_s} << "昭和\t60\t5\t12\n"_ba
-                           << kExitOutputFailed << outputFailed;
+                           << ExitOutputFailed << outputFailed;
     // Nothing to write, so nothing failed.
     QTest::newRow("refused") << QStringList{u"西暦"_s, u"99"_s, u"1"_s, u"1"_s} << QByteArray()
-                             << kExitRefused << RefusalMessage.toString() + u'\n';
+                             << ExitRefused << RefusalMessage.toString() + u'\n';
     QTest::newRow("batch without input")
-        << QStringList{u"--batch"_s} << QByteArray() << kExitOk << QString();
+        << QStringList{u"--batch"_s} << QByteArray() << ExitOk << QString();
 }
 
 void TestCli::realProcessBrokenOutput() {
@@ -551,7 +551,7 @@ void TestCli::realProcessUnreadableInput() {
     Close(in);
     Close(out.write);
     Close(err.write);
-    QCOMPARE(WaitForExit(cli, std::chrono::seconds(10)), kExitInputFailed);
+    QCOMPARE(WaitForExit(cli, std::chrono::seconds(10)), ExitInputFailed);
     QCOMPARE(ReadAll(out.read), QByteArray());
     QCOMPARE(QString::fromUtf8(ReadAll(err.read)),
              u"soranika-cli: standard input could not be read: "_s + reason + u'\n');
