@@ -20,7 +20,7 @@ constexpr QStringView kUsage =
     u"使い方:\n"
     u"  soranika-cli [--today YYYY-MM-DD] [--] ERA YEAR MONTH DAY\n"
     u"      生年月日を鑑定し、タイプ名・タイプ番号・生年月日・生まれてからの日数・年令・\n"
-    u"      性格の文章を表示します。ERA は元号（西暦・明治・大正・昭和・平成）で、\n"
+    u"      性格の文章を表示します。ERA は元号（西暦・明治・大正・昭和・平成・令和）で、\n"
     u"      それ以外の文字列は西暦として扱います。YEAR・MONTH・DAY はそのまま使います。\n"
     u"      例: soranika-cli 昭和 60 5 12\n"
     u"      ただしくない日付は標準エラー出力にメッセージを出し、終了コード 1 で終わります。\n"

@@ -55,7 +55,7 @@ constexpr Qt::Alignment kTopCentre = Qt::AlignHCenter | Qt::AlignTop;
 // clang-format off
 const std::array<ControlSpec, 25> kControls{{
     {.name = "Combo1(0)", .kind = ControlKind::EditableCombo, .rect = {120, 360, 855, 345},
-     .text = QStringLiteral("西暦|明治|大正|昭和|平成"), .font = kRegular1125,
+     .text = QStringLiteral("西暦|明治|大正|昭和|平成|令和"), .font = kRegular1125,
      .tooltip = QStringLiteral("西暦は100～9999年まで鑑定できます"),
      .accessibleName = QStringLiteral("元号")},
     {.name = "Text1(0)", .kind = ControlKind::TextBox, .rect = {1080, 360, 735, 360},
@@ -179,6 +179,11 @@ void Form1::buildControls() {
     Label9 = Control<CaptionLabel>(controls, "Label9");
     Control<QLabel>(controls, "Image1")->setPixmap(ProgramIcon().pixmap(32, 32));
     Combo1[0]->setEditText(QStringLiteral("西暦"));
+    // The year is digits: with the input method left on, as Japanese users leave it, typing into
+    // the year box would compose full-width digits, which no date reader takes.
+    Text1[0]->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Text1[0]->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin |
+                                  Qt::ImhNoPredictiveText);
     // The name and the memo go into the history file one line each, as the boxes show them.
     for (QLineEdit* box : {Text4, Text2})
         box->setValidator(new SingleLineValidator(box));

@@ -15,16 +15,18 @@ struct Era {
     int firstYear;      // 0 for the Western calendar
 };
 
-// Compared in this order; the first row is the Western calendar.
-inline constexpr std::array<Era, 5> EraTable{{
+// Compared in this order; the first row is the Western calendar. 令和 follows the five eras the
+// program was designed with, so that a person born since May 2019 is read in their own era.
+inline constexpr std::array<Era, 6> EraTable{{
     {u"西暦", u"", 0},
     {u"明治", u"M", 1868},
     {u"大正", u"T", 1912},
     {u"昭和", u"S", 1926},
     {u"平成", u"H", 1989},
+    {u"令和", u"R", 2019},
 }};
 
-// The date-text prefix for an era box text: "M", "T", "S" or "H" for an exact era name, empty
+// The date-text prefix for an era box text: "M", "T", "S", "H" or "R" for an exact era name, empty
 // for "西暦" and for any other text, which counts as a Western year.
 QStringView EraPrefix(QStringView eraText);
 

@@ -240,6 +240,15 @@ void TestCli::singleReadingOnAnotherDay() {
     QCOMPARE(equals.status, ExitOk);
     QVERIFY(equals.out.startsWith(u"山上に舞う龍\nタイプ番号：5\n生年月日：H1/1/8\n"_s));
 
+    // 令和 and its letter, and the same day in 平成.
+    const CliRun reiwa = Run({u"--today=2026-12-07"_s, u"令和"_s, u"1"_s, u"5"_s, u"1"_s});
+    const CliRun heisei = Run({u"--today=2026-12-07"_s, u"平成"_s, u"31"_s, u"5"_s, u"1"_s});
+    const CliRun western = Run({u"--today=2026-12-07"_s, u"西暦"_s, u"2019"_s, u"5"_s, u"1"_s});
+    QCOMPARE(reiwa.status, ExitOk);
+    QVERIFY(reiwa.out.contains(u"生年月日：R1/5/1\n"_s));
+    QCOMPARE(reiwa.out.section(u'\n', 0, 1), heisei.out.section(u'\n', 0, 1));
+    QCOMPARE(reiwa.out.section(u'\n', 3), western.out.section(u'\n', 3));
+
     // After "--" a year that looks like an option is a year (and is refused as one).
     const CliRun dashed = Run({u"--"_s, u"西暦"_s, u"-5"_s, u"1"_s, u"1"_s});
     QCOMPARE(dashed.status, ExitRefused);
@@ -307,6 +316,8 @@ void TestCli::batch_data() {
     QTest::newRow("empty fields") << "\t\t\t\n"_ba << u"//\t****//\trefused\n"_s;
     QTest::newRow("unknown era") << "x\t1985\t5\t12\n"_ba
                                  << u"1985/5/12\t****/5/12\t48\t5347\t14\t磁気を帯びたイノシシ\n"_s;
+    QTest::newRow("reiwa") << "令和\t1\t5\t1\n"_ba
+                           << u"R1/5/1\t****/5/1\t35\t-7060\t-20\t家畜化しない山犬\n"_s;
     QTest::newRow("CR LF") << "平成\t1\t1\t8\r\n"_ba
                            << u"H1/1/8\t****/1/8\t5\t4010\t10\t山上に舞う龍\n"_s;
     QTest::newRow("no final line break")

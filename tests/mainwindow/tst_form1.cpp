@@ -171,8 +171,20 @@ void TestForm1::fontsAndLists() {
 
     QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->currentText(), u"西暦"_s);
     QVERIFY(Find<QComboBox>(form, "Combo1(0)")->isEditable());
-    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->count(), 5);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->count(), 6);
     QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->itemText(4), u"平成"_s);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->itemText(5), u"令和"_s);
+    // Typed digits arrive as they are with the input method left on: the year box takes no
+    // composition, while the era, name and memo boxes keep it for Japanese.
+    QLineEdit* year = Find<QLineEdit>(form, "Text1(0)");
+    QVERIFY(!year->testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(year->inputMethodHints() & Qt::ImhPreferLatin);
+    QVERIFY(year->inputMethodHints() & Qt::ImhPreferNumbers);
+    for (QWidget* japanese :
+         {static_cast<QWidget*>(Find<QLineEdit>(form, "Text4")),
+          static_cast<QWidget*>(Find<QLineEdit>(form, "Text2")),
+          static_cast<QWidget*>(Find<QComboBox>(form, "Combo1(0)")->lineEdit())})
+        QVERIFY(japanese->testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(!Find<QComboBox>(form, "Combo1(1)")->isEditable() &&
             !Find<QComboBox>(form, "Combo1(2)")->isEditable());
     QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentIndex(), -1);
@@ -278,6 +290,11 @@ void TestForm1::appraiseShowsTheReading() {
     form.Command1_Click();
     QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"山上に舞う龍"_s);
     QCOMPARE(form.CurrentReading.TypeIndex, 5);
+
+    Enter(form, u"令和"_s, u"8"_s, u"12"_s, u"7"_s);
+    form.Command1_Click();
+    QCOMPARE(form.CurrentReading.BirthDateText, u"R8/12/7"_s);
+    QCOMPARE(form.CurrentReading.DaysLived, -1); // the stand-in clock stands on 2026-12-06
 }
 
 void TestForm1::refusalAfterAnAcceptedAppraisal() {
@@ -341,7 +358,7 @@ void TestForm1::clearEmptiesTheEntryAndTheResult() {
     QTest::mouseClick(Find<QPushButton>(form, "Command3"), Qt::LeftButton);
 
     QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->currentText(), u"西暦"_s);
-    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->count(), 5);
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->count(), 6);
     QVERIFY(Find<QLineEdit>(form, "Text1(0)")->text().isEmpty());
     QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentIndex(), -1);
     QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentText(), QString());

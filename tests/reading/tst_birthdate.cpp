@@ -37,7 +37,8 @@ void TestBirthDate::eraPrefix_data() {
     QTest::newRow("showa") << u"昭和"_s << u"S"_s;
     QTest::newRow("heisei") << u"平成"_s << u"H"_s;
     QTest::newRow("empty box") << u""_s << u""_s;
-    QTest::newRow("unknown era") << u"令和"_s << u""_s;
+    QTest::newRow("reiwa") << u"令和"_s << u"R"_s;
+    QTest::newRow("unknown era") << u"天平"_s << u""_s;
     QTest::newRow("trailing blank is another text") << u"昭和 "_s << u""_s;
     QTest::newRow("letter is not a name") << u"S"_s << u""_s;
 }
@@ -96,6 +97,12 @@ void TestBirthDate::parseDateText_data() {
         << QString(10'000, u'0') + u"1985/5/12"_s << QDate(1985, 5, 12);
     QTest::newRow("showa 60") << u"S60/5/12"_s << QDate(1985, 5, 12);
     QTest::newRow("heisei 1") << u"H1/1/8"_s << QDate(1989, 1, 8);
+    QTest::newRow("reiwa 1") << u"R1/5/1"_s << QDate(2019, 5, 1);
+    QTest::newRow("reiwa 8") << u"R8/12/7"_s << QDate(2026, 12, 7);
+    QTest::newRow("heisei 31, the same day") << u"H31/5/1"_s << QDate(2019, 5, 1);
+    QTest::newRow("reiwa 1 before its first day, plain arithmetic")
+        << u"R1/1/1"_s << QDate(2019, 1, 1);
+    QTest::newRow("last day in reiwa") << u"R7981/12/31"_s << QDate(9999, 12, 31);
     QTest::newRow("meiji 1") << u"M1/1/1"_s << QDate(1868, 1, 1);
     QTest::newRow("taisho 1") << u"T1/7/30"_s << QDate(1912, 7, 30);
     QTest::newRow("taisho 20, past the era's end") << u"T20/1/1"_s << QDate(1931, 1, 1);
@@ -123,7 +130,7 @@ void TestBirthDate::parseDateText_data() {
     QTest::newRow("year 10000") << u"10000/1/1"_s << QDate();
     QTest::newRow("era past 9999") << u"H8012/1/1"_s << QDate();
     QTest::newRow("lower-case era") << u"s60/5/12"_s << QDate();
-    QTest::newRow("era letter not in the table") << u"R1/5/1"_s << QDate();
+    QTest::newRow("era letter not in the table") << u"K1/5/1"_s << QDate();
     QTest::newRow("two era letters") << u"SS60/5/12"_s << QDate();
     QTest::newRow("blank before") << u" 1985/5/12"_s << QDate();
     QTest::newRow("blank after") << u"1985/5/12 "_s << QDate();
@@ -203,7 +210,8 @@ void TestBirthDate::validateBirthDate_data() {
     QTest::newRow("2000-02-29") << west << u"2000"_s << u"2"_s << u"29"_s << QDate(2000, 2, 29);
     QTest::newRow("empty era box") << u""_s << u"1985"_s << u"5"_s << u"12"_s << QDate(1985, 5, 12);
     QTest::newRow("unknown era text")
-        << u"令和"_s << u"1985"_s << u"5"_s << u"12"_s << QDate(1985, 5, 12);
+        << u"天平"_s << u"1985"_s << u"5"_s << u"12"_s << QDate(1985, 5, 12);
+    QTest::newRow("reiwa 8") << u"令和"_s << u"8"_s << u"12"_s << u"7"_s << QDate(2026, 12, 7);
     QTest::newRow("month not chosen") << west << u"1985"_s << u""_s << u"12"_s << QDate();
     QTest::newRow("day not chosen") << west << u"1985"_s << u"5"_s << u""_s << QDate();
     QTest::newRow("western year empty") << west << u""_s << u"5"_s << u"12"_s << QDate();
