@@ -36,7 +36,12 @@ QWidget* CreateLabel(QWidget* form, const ControlSpec& row, const QRect& box) {
         palette.setColor(QPalette::WindowText, row.textColour);
     label->setPalette(palette);
     label->setFont(MakeFont(row.font));
-    label->setSizing(row.sizing, box);
+    // A box lower than a line of its font would cut what hangs below the baseline (the tail of
+    // a comma reads as a full stop): it grows downwards to the font's line.
+    QRect roomy = box;
+    if (row.kind == ControlKind::Label)
+        roomy.setHeight(qMax(box.height(), label->fontMetrics().height()));
+    label->setSizing(row.sizing, roomy);
     label->setCaption(row.text);
     return label;
 }

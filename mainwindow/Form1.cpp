@@ -287,8 +287,10 @@ void Form1::btnKioku_Click() {
 void Form1::Command4_Click() {
     if (!requireReading(kPrintFirst))
         return;
-    if (PrintReading(
-            *form3(), [this] { return データセット(); }, platform_, this))
+    const FillDetailPage fill = [this] {
+        return データセット();
+    };
+    if (PrintReading(*form3(), fill, PrintJobName(CurrentReading.TypeTitle), platform_, this))
         Combo1[0]->setFocus();
 }
 

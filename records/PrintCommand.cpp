@@ -9,10 +9,16 @@
 
 namespace soranika {
 
-bool PrintReading(QWidget& page, const FillDetailPage& fill, Platform& platform, QWidget* parent) {
+QString PrintJobName(const QString& typeTitle) {
+    return QStringLiteral("ソラニカ - ") + typeTitle;
+}
+
+bool PrintReading(QWidget& page, const FillDetailPage& fill, const QString& jobName,
+                  Platform& platform, QWidget* parent) {
     const std::unique_ptr<QPrinter> printer = platform.printing.choosePrinter(parent);
     if (!printer)
         return false;
+    printer->setDocName(jobName);
     const auto warn = [&](const QString& text) {
         platform.messages.show(parent, {.text = QStringLiteral("印刷できませんでした。\n\n") + text,
                                         .icon = Message::Icon::Warning});

@@ -22,7 +22,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -313,6 +315,16 @@ void TestCommands::printMakesOnePage() {
     QFile pdf(system_->printing.pdfPath);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
+    // The job is named after the program and the type, as queues and PDF readers show it.
+    const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
+    if (!pdfinfo.isEmpty()) {
+        QProcess info;
+        info.start(pdfinfo, {system_->printing.pdfPath});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY2(QString::fromUtf8(info.readAllStandardOutput())
+                     .contains(u"ソラニカ - 磁気を帯びたイノシシ"_s),
+                 "the print job has no name");
+    }
     QVERIFY(form.form3()->isVisible());
     QCOMPARE(Find<CaptionLabel>(*form.form3(), "Label5")->caption(), u"2026/12/06 8:00:00"_s);
     QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));

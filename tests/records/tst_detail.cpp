@@ -126,6 +126,12 @@ void TestDetail::layoutOfTheWindow() {
     QCOMPARE(Find<CaptionLabel>(window, "Label3")->caption(), u"ソラニカVer1．0"_s);
     QCOMPARE(Find<CaptionLabel>(window, "Label8")->caption(), u"＜あなたが生まれてから今日で"_s);
     QVERIFY(Find<CaptionLabel>(window, "Label14")->alignment() & Qt::AlignRight);
+    // The days' box is lower in the table than its font's line; it grows, so that the comma of
+    // "15,184" keeps its tail below the baseline instead of reading as a full stop.
+    const CaptionLabel* days = Find<CaptionLabel>(window, "Label14");
+    QCOMPARE(days->geometry().topLeft(), QPoint(296, 48));
+    QVERIFY(days->height() >= days->fontMetrics().height());
+    QVERIFY(days->geometry().bottom() < 72); // above the rule under the personal data
     QVERIFY(Find<CaptionLabel>(window, "Label9")->font().underline());
     // The bottom row reaches below the client area, which cuts it off.
     QCOMPARE(Find<CaptionLabel>(window, "Label5")->geometry().bottom(), 528);
