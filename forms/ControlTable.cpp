@@ -4,6 +4,7 @@
 #include "LineControl.h"
 #include "ProgramPictures.h"
 #include "ProseLabel.h"
+#include "WindowSetup.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -35,6 +36,9 @@ QWidget* CreateLabel(QWidget* form, const ControlSpec& row, const QRect& box) {
     if (row.textColour.isValid())
         palette.setColor(QPalette::WindowText, row.textColour);
     label->setPalette(palette);
+    // What the table wants; SetBackground keeps it only where it is readable.
+    if (!whiteBox)
+        label->setProperty(DesignedTextColourProperty, palette.color(QPalette::WindowText));
     label->setFont(MakeFont(row.font));
     // A box lower than a line of its font would cut what hangs below the baseline (the tail of
     // a comma reads as a full stop): it grows downwards to the font's line.

@@ -1,11 +1,13 @@
 #include "WindowSetup.h"
 
+#include "Contrast.h"
 #include "ProgramPictures.h"
 #include "Twips.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 namespace soranika {
@@ -24,11 +26,39 @@ void SetClientSize(QWidget* clientArea, int widthTwips, int heightTwips) {
     clientArea->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
 }
 
+namespace {
+
+// The colour behind a transparent control: the last opaque sibling made before it that covers
+// its middle, else the window's own.
+QColor ColourBehind(const QWidget* control, const QColor& windowColour) {
+    QColor behind = windowColour;
+    const QPoint middle = control->geometry().center();
+    for (const QObject* child : control->parentWidget()->children()) {
+        if (child == control)
+            break;
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling && sibling->autoFillBackground() && sibling->geometry().contains(middle))
+            behind = sibling->palette().color(QPalette::Window);
+    }
+    return behind;
+}
+
+} // namespace
+
 void SetBackground(QWidget* clientArea, const QColor& colour) {
     QPalette palette = clientArea->palette();
     palette.setColor(QPalette::Window, colour);
     clientArea->setPalette(palette);
     clientArea->setAutoFillBackground(true);
+    for (QWidget* control : clientArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant designed = control->property(DesignedTextColourProperty);
+        if (!designed.isValid())
+            continue;
+        QPalette text = control->palette();
+        text.setColor(QPalette::WindowText,
+                      ReadableTextColour(designed.value<QColor>(), ColourBehind(control, colour)));
+        control->setPalette(text);
+    }
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -14,8 +14,13 @@ void SetUpFixedWindow(QWidget* window, const QString& title, bool minimisable);
 // Fixes the size of a client area in twips.
 void SetClientSize(QWidget* clientArea, int widthTwips, int heightTwips);
 
-// Sets the background of a window's client area (the labels on it are transparent).
+// Sets the background of a window's client area. Its labels are transparent: each takes the
+// colour the table designed for its text where that is readable on what lies behind it (the
+// window, or a white box it stands on), and black or white where it is not.
 void SetBackground(QWidget* clientArea, const QColor& colour);
+
+// The property in which a transparent label keeps the text colour its table designed.
+inline constexpr char DesignedTextColourProperty[] = "soranikaDesignedTextColour";
 
 // Puts a top-level window in the middle of the screen it is on.
 void CentreOnScreen(QWidget* window);
