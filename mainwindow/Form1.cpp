@@ -18,12 +18,14 @@
 #include "SingleInstance.h"
 #include "SingleLineText.h"
 #include "Startup.h"
+#include "StatusLine.h"
 #include "StatusTexts.h"
 #include "WindowSetup.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLayout>
 #include <QLineEdit>
@@ -50,6 +52,10 @@ const FontSpec kButtonLarge{.points = 15.75, .bold = true, .italic = true};
 const FontSpec kButtonMedium{.points = 14.25, .bold = true, .italic = true};
 
 constexpr Qt::Alignment kTopCentre = Qt::AlignHCenter | Qt::AlignTop;
+
+// The status labels as designed; showStatus() gives them the room their texts need.
+constexpr TwipRect kLabel8Box{3000, 5280, 3660, 225};
+constexpr TwipRect kLabel9Box{6480, 5280, 1380, 345};
 
 // The client area is 8025 x 5625 twips. Tab order follows the first twelve rows.
 // clang-format off
@@ -116,9 +122,9 @@ const std::array<ControlSpec, 25> kControls{{
     {.name = "Label7", .kind = ControlKind::Label, .rect = {0, 5160, 780, 225},
      .text = QStringLiteral("メモ欄："), .font = {.points = 11.25, .bold = true},
      .sizing = Sizing::ToTextKeepLeft},
-    {.name = "Label8", .kind = ControlKind::Label, .rect = {3000, 5280, 3660, 225},
+    {.name = "Label8", .kind = ControlKind::Label, .rect = kLabel8Box,
      .font = kItalic975, .tooltip = QStringLiteral("前回「記録」ボタンを押した鑑定履歴日時のことです")},
-    {.name = "Label9", .kind = ControlKind::Label, .rect = {6480, 5280, 1380, 345},
+    {.name = "Label9", .kind = ControlKind::Label, .rect = kLabel9Box,
      .font = kItalic975, .tooltip = QStringLiteral("前回｢記録」ボタンを押した鑑定履歴件数のことです")},
     {.name = "Image1", .kind = ControlKind::Picture, .rect = {6960, 120, 855, 735},
      .accessibleName = QStringLiteral("ソラニカ")},
@@ -412,6 +418,24 @@ bool Form1::requireReading(const QString& refusal) {
 void Form1::showStatus(const StatusTexts& status) {
     Label8->setCaption(status.dateLabel);
     Label9->setCaption(status.countLabel);
+    // Both texts whole and apart, whatever their length.
+    // Italic glyphs lean past their advance: the room a text takes is where its ink ends.
+    const auto inkWidth = [](const QFont& font, const QString& text) {
+        const QFontMetrics metrics(font);
+        return qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+    };
+    QFont dateFont = MakeFont(kItalic975);
+    const auto dateWidthAt = [&](int stretch) {
+        dateFont.setStretch(stretch);
+        return inkWidth(dateFont, Label8->text());
+    };
+    const StatusLineLayout layout =
+        LayOutStatusLine(kLabel8Box.toPixels(), kLabel9Box.toPixels(),
+                         inkWidth(Label9->font(), Label9->text()), client_->width(), dateWidthAt);
+    dateFont.setStretch(layout.dateStretch);
+    Label8->setFont(dateFont);
+    Label8->setGeometry(layout.dateBox);
+    Label9->setGeometry(layout.countBox);
 }
 
 void Form1::bringUp(QWidget* window) {

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -69,6 +70,8 @@ private slots:
     void colourReachesWindowsMadeAgain();
     void colourThatCannotBeStoredIsUsedAndReported();
     void startUpOnAFreshStore();
+    void statusLineStaysWholeAndApart_data();
+    void statusLineStaysWholeAndApart();
     void startUpShowsTheStoredValues();
     void startUpWithStoredTextsThatAreNotNumbers_data();
     void startUpWithStoredTextsThatAreNotNumbers();
@@ -136,7 +139,9 @@ void TestForm1::windowAndControls_data() {
     QTest::newRow("clear") << u"Command3"_s << QRect(448, 256, 81, 41) << u"クリア"_s;
     QTest::newRow("quit") << u"Command2"_s << QRect(448, 304, 81, 41) << u"終了"_s;
     QTest::newRow("prose") << u"Label2"_s << QRect(16, 80, 425, 257) << QString();
-    QTest::newRow("last record") << u"Label8"_s << QRect(200, 352, 244, 15)
+    // The time of the last Record reaches up to the count, a gap short of it (the table's box
+    // would run under the count).
+    QTest::newRow("last record") << u"Label8"_s << QRect(200, 352, 224, 15)
                                  << u"前回「記録」ボタンを押した鑑定履歴日時のことです"_s;
     QTest::newRow("record count") << u"Label9"_s << QRect(432, 352, 92, 23)
                                   << u"前回｢記録」ボタンを押した鑑定履歴件数のことです"_s;
@@ -465,6 +470,78 @@ void TestForm1::colourThatCannotBeStoredIsUsedAndReported() {
         QCOMPARE(message.icon, Message::Icon::Warning);
         QCOMPARE(message.title, u"ソラニカVer1.0"_s);
     }
+}
+
+namespace {
+
+// The painted extent of a label's text, in its parent's coordinates, drawn at a device pixel
+// ratio as on a scaled screen; the label's own box clips what does not fit.
+struct Extent {
+    double left = 0;
+    double right = 0;
+    bool touchesRightEdge = false;
+};
+
+Extent PaintedExtent(QWidget* label, qreal ratio) {
+    QImage image((QSizeF(label->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int first = image.width();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                first = qMin(first, x);
+                last = qMax(last, x);
+            }
+        }
+    }
+    return {label->x() + first / ratio, label->x() + (last + 1) / ratio, last >= image.width() - 1};
+}
+
+} // namespace
+
+void TestForm1::statusLineStaysWholeAndApart_data() {
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<bool>("record");
+    QTest::newRow("longest at start-up") << u"2026/12/31 23:59:59"_s << u"999999"_s << false;
+    QTest::newRow("longest after Record") << u"2026/12/31 23:59:59"_s << u"99998"_s << true;
+    QTest::newRow("one record") << u"2026/12/07 9:14:23"_s << u"1"_s << false;
+    QTest::newRow("nothing yet") << QString() << QString() << false;
+}
+
+void TestForm1::statusLineStaysWholeAndApart() {
+    QFETCH(QString, time);
+    QFETCH(QString, count);
+    QFETCH(bool, record);
+    system_->settings.store(ProgramSettings::RecordTimeKey, time);
+    system_->settings.store(ProgramSettings::RecordCountKey, count);
+    system_->clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+    Form1& form = startForm();
+    if (record) {
+        Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+        form.Command1_Click();
+        form.btnKioku_Click();
+    }
+    auto* date = Find<CaptionLabel>(form, "Label8");
+    auto* number = Find<CaptionLabel>(form, "Label9");
+    QVERIFY(number->caption().endsWith(u"件"_s));
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const Extent dateText = PaintedExtent(date, ratio);
+        const Extent countText = PaintedExtent(number, ratio);
+        const QString at =
+            u" at %1x: "_s.arg(ratio) + date->caption() + u" | "_s + number->caption();
+        QVERIFY2(!dateText.touchesRightEdge && !countText.touchesRightEdge,
+                 qPrintable(u"a text is cut"_s + at));
+        QVERIFY2(dateText.right < countText.left, qPrintable(u"the texts run together"_s + at));
+        QVERIFY2(countText.right <= form.centralWidget()->width(),
+                 qPrintable(u"the count leaves the window"_s + at));
+    }
+    // As far as the texts allow, the table's places.
+    QCOMPARE(date->x(), 200);
+    QVERIFY(number->x() <= 432 && number->x() >= 400);
 }
 
 void TestForm1::startUpOnAFreshStore() {
