@@ -4,6 +4,7 @@
 #include "ProgramPictures.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -48,6 +49,11 @@ QColor ColourBehind(const QWidget* control, const QColor& windowColour) {
 void SetBackground(QWidget* clientArea, const QColor& colour) {
     QPalette palette = clientArea->palette();
     palette.setColor(QPalette::Window, colour);
+    // Lines drawn in the text colour, such as the frame of the about window's link, follow the
+    // same rule as the labels.
+    palette.setColor(
+        QPalette::WindowText,
+        ReadableTextColour(QApplication::palette().color(QPalette::WindowText), colour));
     clientArea->setPalette(palette);
     clientArea->setAutoFillBackground(true);
     for (QWidget* control : clientArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -1,0 +1,83 @@
+#include "HistoryWindow.h"
+
+#include "ControlTable.h"
+#include "HistoryText.h"
+#include "WindowSetup.h"
+
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <array>
+
+namespace soranika {
+
+namespace {
+
+// Wide enough for a line of the prose, forty full-width characters, without a break.
+// clang-format off
+const std::array<ControlSpec, 3> kControls{{
+    {.name = "Text1", .kind = ControlKind::TextArea, .rect = {120, 120, 9120, 5640},
+     .font = {.points = 10.5}, .accessibleName = QStringLiteral("鑑定履歴")},
+    {.name = "LabelNote", .kind = ControlKind::Label, .rect = {120, 5880, 6480, 480},
+     .font = {.points = 9.75}, .alignment = Qt::AlignLeft | Qt::AlignVCenter,
+     .accessibleName = QStringLiteral("履歴についての注記")},
+    {.name = "CommandOpen", .kind = ControlKind::Button, .rect = {6720, 5880, 2520, 480},
+     .text = QStringLiteral("既定のアプリで開く(&O)"), .font = {.points = 10.5},
+     .tooltip = QStringLiteral("履歴ファイルを、パソコンの既定のアプリ（テキストエディターなど）で開きます")},
+}};
+// clang-format on
+
+QString DataSize(qint64 bytes) {
+    return QLocale(QLocale::Japanese)
+        .formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+// What the note under the history says of it; empty when there is nothing to say.
+QString HistoryNote(const HistoryText& history) {
+    if (!history.problem.isEmpty())
+        return QStringLiteral("履歴ファイルを表示できません（%1）").arg(history.problem);
+    if (history.missing)
+        return QStringLiteral("履歴ファイルはまだありません。「記　録」を押すと作られます。");
+    if (history.shortened)
+        return QStringLiteral("古い記録は省略しています（全 %1 のうち最新の %2 分を表示）")
+            .arg(DataSize(history.fileSize), DataSize(history.shownSize));
+    if (history.text.trimmed().isEmpty())
+        return QStringLiteral("記録はありません。");
+    return {};
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow() {
+    setObjectName(QStringLiteral("HistoryWindow"));
+    SetUpFixedWindow(this, QStringLiteral("履歴表示"), false);
+    SetClientSize(this, 9360, 6480);
+    setFont(MakeFont({.points = 12}));
+    const auto controls = BuildControls(this, kControls);
+    Text1 = qobject_cast<QPlainTextEdit*>(controls.value(QStringLiteral("Text1")));
+    LabelNote = qobject_cast<CaptionLabel*>(controls.value(QStringLiteral("LabelNote")));
+    LabelNote->setWordWrap(true);
+    // A caret lets the keyboard page through the entries; nothing there is to be typed over.
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* open = qobject_cast<QPushButton*>(controls.value(QStringLiteral("CommandOpen")));
+    connect(open, &QPushButton::clicked, this, &HistoryWindow::openRequested);
+    setFocusProxy(Text1);
+}
+
+void HistoryWindow::showHistory(const HistoryText& history, const QString& fileName,
+                                const QColor& background) {
+    SetBackground(this, background);
+    setWindowTitle(fileName + QStringLiteral(" - ソラニカ"));
+    Text1->setPlainText(history.text);
+    const QString note = HistoryNote(history);
+    LabelNote->setCaption(note);
+    LabelNote->setAccessibleDescription(note);
+    // The caret goes along, so that the keyboard pages on from the newest entry; moving it alone
+    // would not scroll a box that is not shown yet.
+    Text1->moveCursor(QTextCursor::End);
+    Text1->verticalScrollBar()->setValue(Text1->verticalScrollBar()->maximum());
+}
+
+} // namespace soranika
