@@ -121,10 +121,18 @@ QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpe
     QHash<QString, QWidget*> built;
     for (const LineSpec& row : lines) {
         auto* line = new LineControl(form, row.from, row.to, row.widthPixels);
-        if (std::holds_alternative<QColor>(row.colour))
-            line->setColour(std::get<QColor>(row.colour));
-        else
+        if (std::holds_alternative<QColor>(row.colour)) {
+            // Drawn in its own text colour, so that on a window colour it would vanish into, it
+            // turns black or white as a label's text does.
+            const QColor designed = std::get<QColor>(row.colour);
+            QPalette palette = line->palette();
+            palette.setColor(QPalette::WindowText, designed);
+            line->setPalette(palette);
+            line->setColourRole(QPalette::WindowText);
+            line->setProperty(DesignedTextColourProperty, designed);
+        } else {
             line->setColourRole(std::get<QPalette::ColorRole>(row.colour));
+        }
         line->setObjectName(QString::fromLatin1(row.name));
         built.insert(line->objectName(), line);
     }

@@ -10,6 +10,9 @@
 #include "Form4.h"
 #include "HelpCommand.h"
 #include "HistoryCommands.h"
+#include "HistoryEntry.h"
+#include "HistoryText.h"
+#include "HistoryWindow.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "PrintCommand.h"
@@ -162,6 +165,7 @@ Form1::~Form1() {
     delete form2_;
     delete form3_;
     delete form4_;
+    delete history_;
 }
 
 void Form1::buildControls() {
@@ -309,7 +313,17 @@ std::optional<QString> Form1::データセット() {
 }
 
 void Form1::Mnu_Rireki_Click() {
+#ifdef Q_OS_WIN
+    // "notepad.exe SanRireki.txt": Notepad reads the ANSI code page of a Japanese Windows.
     ViewHistory(platform_, this);
+#else
+    // Desktop editors here guess the code page wrongly; the program shows the file itself, and
+    // its window hands the file to the desktop's application on request.
+    HistoryWindow* window = historyWindow();
+    window->showHistory(ReadHistoryForDisplay(platform_.folder.filePath(HistoryFileName)),
+                        HistoryFileName, WindowColour.colour());
+    bringUp(window);
+#endif
 }
 
 void Form1::Mnu_RirekiClea_Click() {
@@ -389,10 +403,19 @@ Form4* Form1::form4() {
     return about;
 }
 
+HistoryWindow* Form1::historyWindow() {
+    const bool made = !history_;
+    HistoryWindow* window = secondaryWindow(history_);
+    if (made)
+        connect(window, &HistoryWindow::openRequested, this,
+                [this] { ViewHistory(platform_, this); });
+    return window;
+}
+
 QList<QWidget*> Form1::colouredForms() {
     // Only the windows that exist; one made later takes the colour when it is made.
     QList<QWidget*> forms{client_};
-    for (QWidget* form : std::initializer_list<QWidget*>{form2_, form3_, form4_}) {
+    for (QWidget* form : std::initializer_list<QWidget*>{form2_, form3_, form4_, history_}) {
         if (form)
             forms.append(form);
     }
@@ -474,7 +497,7 @@ void Form1::Form_QueryUnload() {
 
 void Form1::Form_Unload() {
     // The other windows go first, shown or hidden; nothing is saved.
-    for (QWidget* form : std::initializer_list<QWidget*>{form2_, form3_, form4_}) {
+    for (QWidget* form : std::initializer_list<QWidget*>{form2_, form3_, form4_, history_}) {
         if (form)
             form->close();
     }

@@ -19,6 +19,7 @@ class CaptionLabel;
 class Form2;
 class Form3;
 class Form4;
+class HistoryWindow;
 struct Platform;
 struct StatusTexts;
 
@@ -62,6 +63,7 @@ public:
     Form2* form2();
     Form3* form3();
     Form4* form4();
+    HistoryWindow* historyWindow();
     // The client areas of the windows that exist, in the order the colour is given to them.
     QList<QWidget*> colouredForms();
 
@@ -96,6 +98,7 @@ private:
     QPointer<Form2> form2_;
     QPointer<Form3> form3_;
     QPointer<Form4> form4_;
+    QPointer<HistoryWindow> history_;
     bool secondaryWindowsMade_ = false;
 
     std::array<QComboBox*, 3> Combo1{}; // era, month, day

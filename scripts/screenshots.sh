@@ -8,6 +8,9 @@
 #   detail-masked.png   the same with 「年令非表示」 checked
 #   detail-dark.png     the detail window of 平成1年1月8日 (type 5) in the dark colour
 #   help.png, about.png the explanation and about windows
+#   history.png         the history window after two Records (山田花子, 髙橋一郎)
+#   main-restart.png    the main window started again after them: the status line
+#   help-dark.png, about-dark.png, history-dark.png   the other windows in the dark colour
 #   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
 # Needs a build (scripts/build.sh) and Xvfb, xdotool and ImageMagick.
 set -euo pipefail
@@ -40,7 +43,7 @@ stop_program() {
 }
 
 # Captures another window of the program, found by its size (594x525 the detail window,
-# 498x382 the explanation, 350x194 the about window).
+# 498x382 the explanation, 350x194 the about window, 624x432 the history window).
 capture_window() {
     local name=$1 size=$2 other="" candidate tries=0
     while [ -z "$other" ] && [ $tries -lt 50 ]; do
@@ -97,6 +100,7 @@ click_button() {
 }
 click_appraise() { click_button 64; }
 click_detail() { click_button 112; }
+click_record() { click_button 160; }
 click_clear() { click_button 256; }
 
 start_program
@@ -122,12 +126,27 @@ xdotool key alt+h Down Return # ヘルプ → ﾊﾞｰｼﾞｮﾝ
 capture_window about 350x194
 focus_main
 
+click_record
+focus_main
+click_clear
+enter_reading 平成 1 1 8 髙橋一郎 長男
+click_appraise
+click_record
+focus_main
+xdotool key alt+f Return      # ﾌｧｲﾙ → 履歴表示
+capture_window history 624x432
+focus_main
+
 click_clear
 enter_reading 西暦 50 1 1
 click_appraise
 sleep 0.3
 capture main-refused 60
 xdotool key Return
+stop_program
+
+start_program
+capture main-restart
 stop_program
 
 # A dark slate blue, stored as the program stores it: 00BBGGRR in decimal.
@@ -138,4 +157,13 @@ click_appraise
 capture main-dark
 click_detail
 capture_window detail-dark 594x525
+focus_main
+xdotool key alt+h Return
+capture_window help-dark 498x382
+focus_main
+xdotool key alt+h Down Return
+capture_window about-dark 350x194
+focus_main
+xdotool key alt+f Return
+capture_window history-dark 624x432
 stop_program

@@ -10,6 +10,7 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "HistoryEntry.h"
+#include "HistoryWindow.h"
 #include "JapaneseFonts.h"
 #include "LineControl.h"
 #include "ProgramSettings.h"
@@ -359,9 +360,26 @@ void TestCommands::clearingTheHistoryResetsTheLabels() {
 }
 
 void TestCommands::viewingTheHistory() {
-    Find<QAction>(*form_, "Mnu_Rireki")->trigger();
-    QCOMPARE(system_->textViewer.opened.size(), 1);
+    // The program's own window shows the history, decoded, the newest entry in view; its button
+    // hands the file to the desktop's application.
+    Form1& form = startWithReading();
+    form.btnKioku_Click();
+    Find<QAction>(form, "Mnu_Rireki")->trigger();
+    HistoryWindow* window = form.historyWindow();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(255, 192, 192));
+    const QString shown = Find<QPlainTextEdit>(*window, "Text1")->toPlainText();
+    QVERIFY2(shown.contains(u"氏　　名：山田花子"_s), qPrintable(shown));
+    QVERIFY(!shown.contains(u'\r'));
+    QVERIFY(system_->textViewer.opened.isEmpty());
+    Find<QPushButton>(*window, "CommandOpen")->click();
+    QCOMPARE(system_->textViewer.opened, QStringList{system_->folder.path() + u"|SanRireki.txt"_s});
     QVERIFY(system_->messages.shown.isEmpty());
+
+    // It closes with the main window.
+    QPointer<HistoryWindow> closing = window;
+    form.close();
+    QTRY_VERIFY(closing.isNull() || !closing->isVisible());
 }
 
 void TestCommands::helpReadsTheFileEachTime() {

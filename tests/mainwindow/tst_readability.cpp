@@ -132,6 +132,12 @@ void TestReadability::designedColoursStayWhereReadable() {
     QCOMPARE(
         Find<CaptionLabel>(*form.centralWidget(), "Label6")->palette().color(QPalette::WindowText),
         QColor(Qt::black));
+    // The detail window's rules and the frame of the about window's link turn light too.
+    QCOMPARE(Find<QWidget>(*form.form3(), "Line2")->palette().color(QPalette::WindowText),
+             QColor(Qt::white));
+    // The frame of the about window's link is drawn in the window's text colour.
+    QCOMPARE(Find<QWidget>(*form.form4(), "Line1")->palette().color(QPalette::WindowText),
+             QColor(Qt::white));
     // And back.
     form.WindowColour.apply(12632319);
     QCOMPARE(Find<CaptionLabel>(*form.form4(), "Label5")->palette().color(QPalette::WindowText),
