@@ -35,7 +35,7 @@ const std::array<ControlSpec, 5> kControls{{
      .font = {.points = 11.25, .italic = true},
      .textColour = kBlue},
     {.name = "Label5",
-     .kind = ControlKind::Label,
+     .kind = ControlKind::Link,
      .rect = {360, 1440, 4425, 225},
      .text = HomePageAddress,
      .font = {.points = 11.25, .italic = true, .underline = true},
@@ -75,7 +75,6 @@ Form4::Form4() {
     setFont(MakeFont({.points = 11.25}));
     const auto controls = BuildControls(this, kControls, kLines);
     Label5 = qobject_cast<CaptionLabel*>(controls.value(QStringLiteral("Label5")));
-    Label5->setCursor(HandCursor());
     connect(Label5, &CaptionLabel::clicked, this, &Form4::homePageClicked);
 }
 

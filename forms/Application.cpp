@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "Fonts.h"
 #include "ProgramPictures.h"
 
@@ -13,6 +14,7 @@ namespace soranika {
 
 void PrepareApplication(QApplication& app) {
     InstallFontSubstitutions();
+    InstallAccessibility();
     QApplication::setFont(MakeFont({9}));
     QApplication::setWindowIcon(ProgramIcon());
     auto* translator = new QTranslator(&app);

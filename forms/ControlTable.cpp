@@ -2,6 +2,7 @@
 
 #include "CompactComboStyle.h"
 #include "LineControl.h"
+#include "LinkLabel.h"
 #include "ProgramPictures.h"
 #include "ProseLabel.h"
 #include "WindowSetup.h"
@@ -18,7 +19,9 @@ namespace {
 
 QWidget* CreateLabel(QWidget* form, const ControlSpec& row, const QRect& box) {
     const bool whiteBox = row.kind == ControlKind::WhiteBoxLabel;
-    CaptionLabel* label = whiteBox ? new ProseLabel(form) : new CaptionLabel(form);
+    CaptionLabel* label = whiteBox                        ? new ProseLabel(form)
+                          : row.kind == ControlKind::Link ? new LinkLabel(form)
+                                                          : new CaptionLabel(form);
     label->setAlignment(row.alignment);
     QPalette palette = label->palette();
     if (whiteBox) {
@@ -43,7 +46,7 @@ QWidget* CreateLabel(QWidget* form, const ControlSpec& row, const QRect& box) {
     // A box lower than a line of its font would cut what hangs below the baseline (the tail of
     // a comma reads as a full stop): it grows downwards to the font's line.
     QRect roomy = box;
-    if (row.kind == ControlKind::Label)
+    if (!whiteBox)
         roomy.setHeight(qMax(box.height(), label->fontMetrics().height()));
     label->setSizing(row.sizing, roomy);
     label->setCaption(row.text);
@@ -55,6 +58,7 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
     QWidget* control = nullptr;
     switch (row.kind) {
     case ControlKind::Label:
+    case ControlKind::Link:
     case ControlKind::WhiteBoxLabel:
         return CreateLabel(form, row, box);
     case ControlKind::TextBox:
@@ -105,6 +109,10 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
 } // namespace
 
 AccessibleTexts AccessibleTextsFor(const ControlSpec& row) {
+    const bool isLabel = row.kind == ControlKind::Label || row.kind == ControlKind::Link ||
+                         row.kind == ControlKind::WhiteBoxLabel;
+    if (isLabel)
+        return {row.accessibleName, row.tooltip.isEmpty() ? row.accessibleName : row.tooltip};
     const bool textIsValue = row.kind == ControlKind::EditableCombo ||
                              row.kind == ControlKind::DropDownList ||
                              row.kind == ControlKind::TextBox || row.kind == ControlKind::TextArea;

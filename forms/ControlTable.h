@@ -22,6 +22,7 @@ namespace soranika {
 
 enum class ControlKind {
     Label,         // transparent, the window colour shows behind it
+    Link,          // a transparent label that opens something: the hand, Tab, Enter, Space
     WhiteBoxLabel, // opaque white with a single-line border; breaks its text at its width
     TextBox,       // one line
     TextArea,      // many lines, read-only, vertical scroll bar
@@ -53,9 +54,10 @@ struct LineSpec {
     std::variant<QColor, QPalette::ColorRole> colour = QPalette::WindowText;
 };
 
-// What a screen reader says of a control: its caption, or its tooltip where it has no caption of
-// its own (a box's text is its value, not its name), unless the table names it; access-key
-// ampersands are left out. The description is the tooltip, or the name.
+// What a screen reader says of a control, unless the table names it: a label is named by what it
+// shows at the moment (an empty name here leaves that to the label); another control by its
+// caption, or by its tooltip where it has no caption of its own (a box's text is its value, not
+// its name); access-key ampersands are left out. The description is the tooltip, or the name.
 struct AccessibleTexts {
     QString name;
     QString description;

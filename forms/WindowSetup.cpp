@@ -21,6 +21,7 @@ void SetUpFixedWindow(QWidget* window, const QString& title, bool minimisable) {
     window->setWindowFlags(flags);
     window->setWindowTitle(title);
     window->setWindowIcon(ProgramIcon());
+    window->setProperty(FixedWindowProperty, true);
 }
 
 void SetClientSize(QWidget* clientArea, int widthTwips, int heightTwips) {

@@ -11,6 +11,9 @@ namespace soranika {
 // never maximised or resized.
 void SetUpFixedWindow(QWidget* window, const QString& title, bool minimisable);
 
+// The property that marks a window made by SetUpFixedWindow.
+inline constexpr char FixedWindowProperty[] = "soranikaFixedWindow";
+
 // Fixes the size of a client area in twips.
 void SetClientSize(QWidget* clientArea, int widthTwips, int heightTwips);
 

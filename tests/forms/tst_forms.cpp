@@ -86,9 +86,12 @@ void TestForms::accessibleTexts_data() {
     QTest::newRow("button: its caption, access key left out")
         << kind(ControlKind::Button) << u"鑑　定(&A)"_s << u"押して下さい"_s << QString()
         << u"鑑　定(A)"_s << u"押して下さい"_s;
-    QTest::newRow("label without caption: its tooltip")
-        << kind(ControlKind::Label) << QString() << u"件数のことです"_s << QString()
-        << u"件数のことです"_s << u"件数のことです"_s;
+    QTest::newRow("label: what it shows, the tooltip describes")
+        << kind(ControlKind::Label) << QString() << u"件数のことです"_s << QString() << QString()
+        << u"件数のことです"_s;
+    QTest::newRow("label with a caption: what it shows")
+        << kind(ControlKind::Label) << u"お名前"_s << QString() << QString() << QString()
+        << QString();
     QTest::newRow("text box: its text is the value, not the name")
         << kind(ControlKind::TextBox) << u"60"_s << u"年を入力"_s << QString() << u"年を入力"_s
         << u"年を入力"_s;
