@@ -189,6 +189,11 @@ void Form1::buildControls() {
     Label9 = Control<CaptionLabel>(controls, "Label9");
     Control<QLabel>(controls, "Image1")->setPixmap(ProgramIcon().pixmap(32, 32));
     Combo1[0]->setEditText(QStringLiteral("西暦"));
+    // On Linux a list box is named by the item it shows; the label after it tells a screen
+    // reader what the box is for.
+    Control<QLabel>(controls, "Label3(0)")->setBuddy(Text1[0]);
+    Control<QLabel>(controls, "Label3(1)")->setBuddy(Combo1[1]);
+    Control<QLabel>(controls, "Label3(2)")->setBuddy(Combo1[2]);
     // The year is digits: with the input method left on, as Japanese users leave it, typing into
     // the year box would compose full-width digits, which no date reader takes.
     Text1[0]->setAttribute(Qt::WA_InputMethodEnabled, false);

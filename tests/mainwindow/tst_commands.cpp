@@ -500,6 +500,16 @@ void TestCommands::screenReadersHearWhatTheWindowsShow() {
     QCOMPARE(name(Find<CaptionLabel>(*form.form3(), "Label1")),
              ShownCaption(form.CurrentReading.TypeText));
 
+    // The month and day lists, which Linux names by the item they show, are labelled by the
+    // label after them.
+    for (const auto& [box, label] :
+         {std::pair{"Combo1(1)", u"月"_s}, std::pair{"Combo1(2)", u"日"_s}}) {
+        const auto relations = QAccessible::queryAccessibleInterface(Find<QComboBox>(form, box))
+                                   ->relations(QAccessible::Label);
+        QCOMPARE(relations.size(), 1);
+        QCOMPARE(relations.first().first->text(QAccessible::Name), label);
+    }
+
     // The secondary windows are windows named by their titles.
     for (QWidget* window :
          {static_cast<QWidget*>(form.form2()), static_cast<QWidget*>(form.form3()),
