@@ -192,6 +192,8 @@ void Form1::buildControls() {
     // On Linux a list box is named by the item it shows; the label after it tells a screen
     // reader what the box is for.
     Control<QLabel>(controls, "Label3(0)")->setBuddy(Text1[0]);
+    // The era box is typed into: the focus is in its line, which keeps the box's name.
+    Combo1[0]->lineEdit()->setAccessibleName(Combo1[0]->accessibleName());
     Control<QLabel>(controls, "Label3(1)")->setBuddy(Combo1[1]);
     Control<QLabel>(controls, "Label3(2)")->setBuddy(Combo1[2]);
     // The year is digits: with the input method left on, as Japanese users leave it, typing into

@@ -510,6 +510,10 @@ void TestCommands::screenReadersHearWhatTheWindowsShow() {
         QCOMPARE(relations.first().first->text(QAccessible::Name), label);
     }
 
+    // The era box takes typing: the focus is in its line, which is named 元号 whatever it holds.
+    QLineEdit* era = Find<QComboBox>(form, "Combo1(0)")->lineEdit();
+    QCOMPARE(QAccessible::queryAccessibleInterface(era)->text(QAccessible::Name), u"元号"_s);
+
     // The secondary windows are windows named by their titles.
     for (QWidget* window :
          {static_cast<QWidget*>(form.form2()), static_cast<QWidget*>(form.form3()),
