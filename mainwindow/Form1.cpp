@@ -192,7 +192,12 @@ void Form1::buildControls() {
     // On Linux a list box is named by the item it shows; the label after it tells a screen
     // reader what the box is for.
     Control<QLabel>(controls, "Label3(0)")->setBuddy(Text1[0]);
-    // The era box is typed into: the focus is in its line, which keeps the box's name.
+    // The era box has no label on the window; a screen reader gets one that is never shown, and
+    // its line, where typing goes, keeps the box's name.
+    auto* eraName = new QLabel(Combo1[0]->accessibleName(), client_);
+    eraName->setObjectName(QStringLiteral("EraName"));
+    eraName->setBuddy(Combo1[0]);
+    eraName->hide();
     Combo1[0]->lineEdit()->setAccessibleName(Combo1[0]->accessibleName());
     Control<QLabel>(controls, "Label3(1)")->setBuddy(Combo1[1]);
     Control<QLabel>(controls, "Label3(2)")->setBuddy(Combo1[2]);

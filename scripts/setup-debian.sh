@@ -12,8 +12,11 @@ packages=(
     clang libclang-rt-14-dev       # the libFuzzer targets
     clang-format                   # the formatting check of the test command
     xvfb xdotool                   # end-to-end tests of the real program in a private X server
+    at-spi2-core gir1.2-atspi-2.0 python3-gi dbus   # the program read as a screen reader reads it
     imagemagick poppler-utils      # screenshots, and printed pages turned into pictures
     desktop-file-utils             # checks the installed desktop entry
+    scdoc man-db                   # the manual pages: built to roff, checked with man --warnings
+    appstream                      # checks the installed metainfo (appstreamcli validate)
 )
 
 missing=()

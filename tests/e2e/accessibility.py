@@ -1,0 +1,179 @@
+"""Reads the running program through the AT-SPI accessibility stack, as a screen reader does,
+and checks what each window says: names, roles, texts, relations, actions and the Tab order.
+
+    accessibility.py         (DISPLAY and the accessibility bus are set up by accessibility.sh)
+"""
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL: " + what)
+
+
+def wait_for(find, what, seconds=10):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.2)
+    print("FAIL: " + what)
+    sys.exit(1)
+
+
+def program():
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == "soranika":
+            return app
+    return None
+
+
+def walk(node):
+    yield node
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def first(node, role=None, name=None, contains=None):
+    for item in walk(node):
+        if role is not None and item.get_role_name() != role:
+            continue
+        if name is not None and item.get_name() != name:
+            continue
+        if contains is not None and contains not in (item.get_name() or ""):
+            continue
+        return item
+    return None
+
+
+def window(app, contains):
+    for i in range(app.get_child_count()):
+        top = app.get_child_at_index(i)
+        if top is not None and contains in (top.get_name() or ""):
+            return top
+    return None
+
+
+def labelled_by(item):
+    names = []
+    for relation in item.get_relation_set():
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
+            names += [relation.get_target(i).get_name() for i in range(relation.get_n_targets())]
+    return names
+
+
+def press(item):
+    action = item.get_action_iface()
+    for i in range(action.get_n_actions()):
+        if action.get_action_name(i) in ("Press", "press", "click"):
+            action.do_action(i)
+            return True
+    return False
+
+
+def action_names(item):
+    action = item.get_action_iface()
+    if action is None:
+        return []
+    return [action.get_action_name(i) for i in range(action.get_n_actions())]
+
+
+def spoken(item):
+    """What a screen reader says an item is: its label, or its name."""
+    labels = labelled_by(item)
+    return labels[0] if labels else item.get_name()
+
+
+def focused(top):
+    for item in walk(top):
+        if item.get_state_set().contains(Atspi.StateType.FOCUSED):
+            return item
+    return None
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", *keys], check=True)
+    time.sleep(0.25)
+
+
+app = wait_for(program, "the program does not appear on the accessibility bus")
+main = wait_for(lambda: window(app, "ソラニカVer1.0"), "no main window")
+check(main.get_role_name() == "frame", "the main window is a frame: " + main.get_role_name())
+
+# The date boxes say what they are for, whatever they hold.
+check(first(main, "text", "元号") is not None, "the era box's line is named 元号")
+era = first(main, "combo box", contains="西暦")
+check(era is not None and labelled_by(era) == ["元号"], "the era box labelled 元号")
+for name in ("年", "月", "日"):
+    box = first(main, name=name, role="combo box") or first(main, name=name, role="text")
+    check(box is not None and labelled_by(box) == [name], name + " box labelled by its label")
+
+# The status labels are read as they show, their tooltips describe them.
+count = first(main, "label", contains="鑑定履歴")
+check(count is not None and count.get_name() == "鑑定履歴:0件", "the count label reads 鑑定履歴:0件")
+check(count is not None and "件数" in count.get_description(), "the count label's tooltip")
+for button in ("鑑　定", "詳細表示", "記　録", "印　刷", "クリア", "終　了"):
+    check(first(main, "push button", button) is not None, "button " + button)
+
+# The Tab order runs from the era box through the boxes and the buttons.
+subprocess.run(["xdotool", "search", "--name", "ソラニカVer1.0", "windowfocus", "--sync"], check=False)
+time.sleep(0.5)
+expected = ["元号", "年", "月", "日", "お名前", "メモ欄", "鑑　定", "詳細表示", "記　録", "印　刷",
+            "クリア", "終　了", "元号"]
+order = []
+start = focused(main)
+order.append(spoken(start) if start else "")
+for _ in expected[1:]:
+    key("Tab")
+    now = focused(main)
+    order.append(spoken(now) if now else "")
+check(order == expected, "Tab order: " + " > ".join(order))
+
+# A reading, typed as a person would, then the detail window.
+key("ctrl+a")
+subprocess.run(["xdotool", "type", "昭和"], check=True)
+key("Tab")
+subprocess.run(["xdotool", "type", "60"], check=True)
+key("Tab", "5", "Tab", "1", "2", "Tab")
+press(first(main, "push button", "鑑　定"))
+time.sleep(0.5)
+press(first(main, "push button", "詳細表示"))
+detail = wait_for(lambda: window(app, "詳細表示"), "no detail window")
+check(detail.get_role_name() in ("frame", "window"), "the detail window is a window: "
+      + detail.get_role_name())
+check(first(detail, "label", "磁気を帯びたイノシシ") is not None, "the type's title in the detail window")
+prose = [item for item in walk(detail) if item.get_role_name() == "label"
+         and len(item.get_name() or "") > 300]
+check(len(prose) == 1, "the prose can be read in the detail window")
+
+# The explanation and about windows, opened from their menu entries.
+press(first(main, "menu item", "説明"))
+help_window = wait_for(lambda: window(app, "ソラニカの説明"), "no explanation window")
+check(help_window.get_role_name() in ("frame", "window"), "the explanation window is a window")
+press(first(main, "menu item", "ﾊﾞｰｼﾞｮﾝ"))
+about = wait_for(lambda: window(app, "ﾊﾞｰｼﾞｮﾝ"), "no about window")
+check(about.get_role_name() in ("frame", "window"), "the about window is a window")
+link = first(about, "link", "https://soranika.example.jp/")
+check(link is not None, "the home page is a link")
+if link is not None:
+    check("Press" in action_names(link) or "press" in action_names(link),
+          "the link can be pressed: " + ", ".join(action_names(link)))
+    check(link.get_state_set().contains(Atspi.StateType.FOCUSABLE), "the link takes the focus")
+
+print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
+sys.exit(1 if failures else 0)

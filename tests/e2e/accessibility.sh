@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real program read through the real accessibility stack, as a screen reader such as Orca
+# reads it: a private X server, a private D-Bus session with its own accessibility bus, the
+# program started with the bridge on, and accessibility.py as an independent client.
+#   accessibility.sh PATH/TO/soranika
+set -euo pipefail
+program=${1:?usage: accessibility.sh PATH/TO/soranika}
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${SORANIKA_A11Y_SESSION:-}" ]; then
+    # Everything below runs in a D-Bus session of its own, ended with it.
+    exec env SORANIKA_A11Y_SESSION=1 dbus-run-session -- "$0" "$@"
+fi
+. "$here/../../scripts/lib/desktop-session.sh"
+registry_before=$(pgrep -f at-spi2-registryd || true)
+cleanup() {
+    kill ${app:-} ${launcher:-} 2>/dev/null || true
+    # The registry daemon outlives its bus: end ours by its process id.
+    for pid in $(pgrep -f at-spi2-registryd || true); do
+        grep -qw "$pid" <<< "$registry_before" || kill "$pid" 2>/dev/null || true
+    done
+    session_end
+}
+trap cleanup EXIT
+session_start
+/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 & launcher=$!
+for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        > /dev/null 2>&1 && break
+    sleep 0.1
+done
+# Qt builds its accessibility tree only when asked at start-up.
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" > /dev/null 2>&1 & app=$!
+window_of $app > /dev/null || { echo "FAIL: the program shows no window"; exit 1; }
+/usr/bin/python3 "$here/accessibility.py"
