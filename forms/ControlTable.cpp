@@ -1,6 +1,7 @@
 #include "ControlTable.h"
 
 #include "CompactComboStyle.h"
+#include "LatinLineEdit.h"
 #include "LineControl.h"
 #include "LinkLabel.h"
 #include "ProgramPictures.h"
@@ -64,6 +65,12 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
     case ControlKind::TextBox:
         control = new QLineEdit(row.text, form);
         break;
+    case ControlKind::LatinTextBox: {
+        auto* box = new LatinLineEdit(form);
+        box->setText(row.text);
+        control = box;
+        break;
+    }
     case ControlKind::TextArea: {
         auto* area = new QPlainTextEdit(row.text, form);
         area->setReadOnly(true);
@@ -113,9 +120,10 @@ AccessibleTexts AccessibleTextsFor(const ControlSpec& row) {
                          row.kind == ControlKind::WhiteBoxLabel;
     if (isLabel)
         return {row.accessibleName, row.tooltip.isEmpty() ? row.accessibleName : row.tooltip};
-    const bool textIsValue = row.kind == ControlKind::EditableCombo ||
-                             row.kind == ControlKind::DropDownList ||
-                             row.kind == ControlKind::TextBox || row.kind == ControlKind::TextArea;
+    const bool textIsValue =
+        row.kind == ControlKind::EditableCombo || row.kind == ControlKind::DropDownList ||
+        row.kind == ControlKind::TextBox || row.kind == ControlKind::LatinTextBox ||
+        row.kind == ControlKind::TextArea;
     const QString caption = textIsValue ? QString() : row.text;
     QString name = !row.accessibleName.isEmpty() ? row.accessibleName
                    : !caption.isEmpty()          ? caption

@@ -25,6 +25,7 @@ enum class ControlKind {
     Link,          // a transparent label that opens something: the hand, Tab, Enter, Space
     WhiteBoxLabel, // opaque white with a single-line border; breaks its text at its width
     TextBox,       // one line
+    LatinTextBox,  // one line of digits or Latin letters, typed without input-method composition
     TextArea,      // many lines, read-only, vertical scroll bar
     EditableCombo, // the user may type or pick
     DropDownList,  // pick only, starts with nothing chosen

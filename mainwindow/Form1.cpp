@@ -67,7 +67,7 @@ const std::array<ControlSpec, 25> kControls{{
      .text = QStringLiteral("西暦|明治|大正|昭和|平成|令和"), .font = kRegular1125,
      .tooltip = QStringLiteral("西暦は100～9999年まで鑑定できます"),
      .accessibleName = QStringLiteral("元号")},
-    {.name = "Text1(0)", .kind = ControlKind::TextBox, .rect = {1080, 360, 735, 360},
+    {.name = "Text1(0)", .kind = ControlKind::LatinTextBox, .rect = {1080, 360, 735, 360},
      .font = kRegular1125, .tooltip = QStringLiteral("元号に対応した年を入力して下さい"),
      .accessibleName = QStringLiteral("年")},
     {.name = "Combo1(1)", .kind = ControlKind::DropDownList, .rect = {2160, 360, 615, 360},
@@ -201,11 +201,6 @@ void Form1::buildControls() {
     Combo1[0]->lineEdit()->setAccessibleName(Combo1[0]->accessibleName());
     Control<QLabel>(controls, "Label3(1)")->setBuddy(Combo1[1]);
     Control<QLabel>(controls, "Label3(2)")->setBuddy(Combo1[2]);
-    // The year is digits: with the input method left on, as Japanese users leave it, typing into
-    // the year box would compose full-width digits, which no date reader takes.
-    Text1[0]->setAttribute(Qt::WA_InputMethodEnabled, false);
-    Text1[0]->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin |
-                                  Qt::ImhNoPredictiveText);
     // The name and the memo go into the history file one line each, as the boxes show them.
     for (QLineEdit* box : {Text4, Text2})
         box->setValidator(new SingleLineValidator(box));

@@ -183,13 +183,16 @@ void TestForm1::fontsAndLists() {
     // composition, while the era, name and memo boxes keep it for Japanese.
     QLineEdit* year = Find<QLineEdit>(form, "Text1(0)");
     QVERIFY(!year->testAttribute(Qt::WA_InputMethodEnabled));
+    // QLineEdit answers the input method's question itself: the answer must be no.
+    QVERIFY(!year->inputMethodQuery(Qt::ImEnabled).toBool());
     QVERIFY(year->inputMethodHints() & Qt::ImhPreferLatin);
     QVERIFY(year->inputMethodHints() & Qt::ImhPreferNumbers);
     for (QWidget* japanese :
          {static_cast<QWidget*>(Find<QLineEdit>(form, "Text4")),
           static_cast<QWidget*>(Find<QLineEdit>(form, "Text2")),
           static_cast<QWidget*>(Find<QComboBox>(form, "Combo1(0)")->lineEdit())})
-        QVERIFY(japanese->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(japanese->testAttribute(Qt::WA_InputMethodEnabled) &&
+                japanese->inputMethodQuery(Qt::ImEnabled).toBool());
     QVERIFY(!Find<QComboBox>(form, "Combo1(1)")->isEditable() &&
             !Find<QComboBox>(form, "Combo1(2)")->isEditable());
     QCOMPARE(Find<QComboBox>(form, "Combo1(1)")->currentIndex(), -1);

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The year and name boxes with a real Japanese input method switched on (fcitx5 with Mozc), in a
+# private X server: typing 60 into the year box must give "60", and yamada + Space + Return in
+# the name box 山田. Writes ime-preedit.png (Mozc's candidates over the name box) and
+# ime-converted.png to the folder given (default: screenshots/).
+# mozc_server refuses to run as root, so the session runs as an unprivileged user, made when
+# missing. Needs root, a build (scripts/build.sh) and the packages below.
+#   scripts/screenshots-ime.sh [OUTPUT_DIR]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+out=$(mkdir -p "${1:-$here/screenshots}" && cd "${1:-$here/screenshots}" && pwd)
+user=soranika-ime
+[ "$(id -u)" -eq 0 ] || { echo "run as root: the session needs a user of its own" >&2; exit 1; }
+for package in fcitx5 fcitx5-mozc fcitx5-frontend-qt6 xvfb xdotool imagemagick dbus; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ -n "${missing[*]:-}" ]; then
+    apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+        --no-install-recommends "${missing[@]}"
+fi
+id "$user" > /dev/null 2>&1 || useradd -m "$user"
+work=$(mktemp -d)
+chmod 777 "$work"
+trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+exec 5> "$work/display"
+Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp > /dev/null 2>&1 & xvfb=$!
+while [ ! -s "$work/display" ]; do sleep 0.05; done
+display=":$(head -n1 "$work/display")"
+
+cat > "$work/session.sh" <<'SESSION'
+#!/bin/bash
+set -u
+work=$1 program=$2
+export XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$HOME/.config QT_IM_MODULE=fcitx
+mkdir -p "$XDG_CONFIG_HOME/fcitx5"
+printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' '' \
+    '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '' '[Groups/0/Items/1]' 'Name=mozc' \
+    'Layout=' '' '[GroupOrder]' '0=Default' > "$XDG_CONFIG_HOME/fcitx5/profile"
+fcitx5 -d --replace > /dev/null 2>&1
+sleep 3
+"$program" > /dev/null 2>&1 & app=$!
+sleep 3
+window=$(xdotool search --onlyvisible --pid $app | head -n1)
+xdotool windowfocus --sync "$window"; sleep 0.5
+fcitx5-remote -o; sleep 0.5
+xdotool key Tab; sleep 0.3; xdotool type --delay 120 60; sleep 0.5
+xdotool key Tab Tab Tab; sleep 0.3; fcitx5-remote -o; sleep 0.3
+xdotool type --delay 120 yamada; sleep 0.8
+import -window root "$work/ime-preedit.png"
+xdotool key space; sleep 0.8; xdotool key Return; sleep 0.8
+import -window root "$work/ime-converted.png"
+kill $app; pkill -u "$(id -u)" fcitx5; pkill -u "$(id -u)" mozc_server
+SESSION
+chmod 755 "$work/session.sh"
+runuser -u "$user" -- env DISPLAY="$display" HOME="/home/$user" \
+    dbus-run-session -- "$work/session.sh" "$work" "$here/build/program/soranika" 2> /dev/null
+for name in ime-preedit ime-converted; do
+    convert "$work/$name.png" -trim +repage "$out/$name.png"
+    echo "$out/$name.png"
+done
