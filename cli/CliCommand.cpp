@@ -4,6 +4,7 @@
 #include "BatchAppraisal.h"
 #include "Clock.h"
 #include "ReadingReport.h"
+#include "SoranikaVersion.h"
 
 #include <QRegularExpression>
 
@@ -39,6 +40,7 @@ constexpr QStringView kUsage =
     u"  --today YYYY-MM-DD  今日の日付を固定します（既定はこの計算機の日付）\n"
     u"  --batch             一括鑑定モード\n"
     u"  -h, --help          この説明を表示します\n"
+    u"  --version           バージョンを表示します\n"
     u"  --                  これ以降はオプションとして読みません（年が \"-5\" のとき等）\n"
     u"\n"
     u"終了コード:\n"
@@ -47,7 +49,9 @@ constexpr QStringView kUsage =
     u"  2  コマンドラインの誤り\n"
     u"  3  出力を書けなかった（パイプの読み手が先に終わったとき等）\n"
     u"  4  標準入力を読めなかった（--batch）\n"
-    u"  0 以外では標準エラー出力にメッセージを出します。\n";
+    u"  0 以外では標準エラー出力にメッセージを出します。\n"
+    u"\n"
+    u"詳しくは man soranika-cli を見て下さい。\n";
 
 void Write(std::ostream& stream, QStringView text) {
     const QByteArray utf8 = text.toUtf8();
@@ -86,9 +90,13 @@ CliRequest ParseCliArguments(const QStringList& arguments) {
         if (arg == u"--") {
             optionsEnded = true;
         } else if (arg == u"-h" || arg == u"--help") {
-            request.mode = CliRequest::Mode::Help;
-        } else if (arg == u"--batch") {
+            if (request.mode != CliRequest::Mode::Version)
+                request.mode = CliRequest::Mode::Help;
+        } else if (arg == u"--version") {
             if (request.mode != CliRequest::Mode::Help)
+                request.mode = CliRequest::Mode::Version;
+        } else if (arg == u"--batch") {
+            if (request.mode == CliRequest::Mode::Single)
                 request.mode = CliRequest::Mode::Batch;
         } else if (arg == u"--today" || arg.startsWith(u"--today=")) {
             QString value;
@@ -131,6 +139,10 @@ int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, st
     }
     if (request.mode == CliRequest::Mode::Help) {
         Write(out, kUsage);
+        return CheckOutput(out, err, ExitOk);
+    }
+    if (request.mode == CliRequest::Mode::Version) {
+        Write(out, u"soranika-cli " SORANIKA_VERSION "\n");
         return CheckOutput(out, err, ExitOk);
     }
 

@@ -11,7 +11,7 @@ class Clock;
 
 // What the command line asks for.
 struct CliRequest {
-    enum class Mode { Single, Batch, Help };
+    enum class Mode { Single, Batch, Help, Version };
     Mode mode = Mode::Single;
     QDate today;       // invalid unless --today was given
     QStringList entry; // ERA YEAR MONTH DAY for Mode::Single
@@ -19,7 +19,8 @@ struct CliRequest {
 };
 
 // Reads the arguments (without the program name). Options come before the entry; "--" ends them,
-// so that a year such as "-5" can still be given.
+// so that a year such as "-5" can still be given. Of --help and --version the first one given
+// wins, and either one outranks --batch, as a user asking for either wants nothing else.
 CliRequest ParseCliArguments(const QStringList& arguments);
 
 // Exit statuses of soranika-cli.

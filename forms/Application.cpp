@@ -5,6 +5,7 @@
 #include "ProgramPictures.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -15,6 +16,8 @@ namespace soranika {
 void PrepareApplication(QApplication& app) {
     InstallFontSubstitutions();
     InstallAccessibility();
+    // Ties the windows to the installed desktop entry, for the desktop's icon and grouping.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.soranika"));
     QApplication::setFont(MakeFont({9}));
     QApplication::setWindowIcon(ProgramIcon());
     auto* translator = new QTranslator(&app);

@@ -11,13 +11,21 @@
 #   history.png         the history window after two Records (山田花子, 髙橋一郎)
 #   main-restart.png    the main window started again after them: the status line
 #   help-dark.png, about-dark.png, history-dark.png   the other windows in the dark colour
+#   detail-page.pdf     the printed detail page, as tests/records/tst_detail prints it
+# and the README's pictures, which are never drawn by hand but always made here:
+#   docs/main-window.png     = main-reading.png
+#   docs/detail-window.png   = detail-48.png
+#   docs/printed-page.png    the printed page on its A4 sheet
 #   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
-# Needs a build (scripts/build.sh) and Xvfb, xdotool and ImageMagick.
+# SORANIKA_BUILD names the build to take the program and tst_detail from (default: build/).
+# Needs a build (scripts/build.sh) and Xvfb, xdotool, ImageMagick and poppler-utils.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-"$here/screenshots"}
-program="$here/build/program/soranika"
-mkdir -p "$out"
+build=${SORANIKA_BUILD:-"$here/build"}
+program="$build/program/soranika"
+docs="$here/docs"
+mkdir -p "$out" "$docs"
 . "$here/scripts/lib/desktop-session.sh"
 trap 'kill ${app:-} 2>/dev/null || true; session_end' EXIT
 session_start
@@ -167,3 +175,20 @@ focus_main
 xdotool key alt+f Return
 capture_window history-dark 624x432
 stop_program
+
+# The printed page, from the test that prints it to a PDF, onto a sheet with a grey edge so that
+# the paper shows against a white page.
+SORANIKA_TEST_OUTPUT="$out" QT_QPA_PLATFORM=offscreen \
+    "$build/tests/records/tst_detail" printedPageIsOneVectorPageAtItsOwnSize > /dev/null
+pdftoppm -r 96 -png -singlefile "$out/detail-page.pdf" "$out/detail-page"
+
+# Without their time stamps the committed pictures change only when what they show does.
+keep_picture() {
+    local from=$1 to=$2 border=${3:-0}
+    convert "$out/$from.png" -bordercolor '#909090' -border "$border" -strip \
+        -define png:exclude-chunks=date,time "$to"
+    echo "$to"
+}
+keep_picture main-reading "$docs/main-window.png"
+keep_picture detail-48 "$docs/detail-window.png"
+keep_picture detail-page "$docs/printed-page.png" 1

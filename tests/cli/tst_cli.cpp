@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -201,6 +202,8 @@ private slots:
     void commandLineMistakes_data();
     void commandLineMistakes();
     void help();
+    void version_data();
+    void version();
     void batch_data();
     void batch();
     void batchGoesOnAfterBadLines();
@@ -302,7 +305,39 @@ void TestCli::help() {
         QVERIFY(run.out.contains(u"ERA YEAR MONTH DAY"_s));
         QVERIFY(run.out.contains(u"--batch"_s));
         QVERIFY(run.out.contains(u"--today YYYY-MM-DD"_s));
+        QVERIFY(run.out.contains(u"--version"_s));
     }
+}
+
+void TestCli::version_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("versionWins");
+    QTest::newRow("alone") << QStringList{u"--version"_s} << true;
+    // Asking for the version must not start a batch that waits on standard input.
+    QTest::newRow("before batch") << QStringList{u"--version"_s, u"--batch"_s} << true;
+    QTest::newRow("after batch") << QStringList{u"--batch"_s, u"--version"_s} << true;
+    QTest::newRow("with an entry")
+        << QStringList{u"--version"_s, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s} << true;
+    QTest::newRow("before help") << QStringList{u"--version"_s, u"--help"_s} << true;
+    QTest::newRow("after help") << QStringList{u"-h"_s, u"--version"_s} << false;
+}
+
+void TestCli::version() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, versionWins);
+    const CliRun run = Run(arguments, "昭和\t60\t5\t12\n");
+    QCOMPARE(run.status, ExitOk);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    static const QRegularExpression versionLine(
+        QRegularExpression::anchoredPattern(u"soranika-cli \\d+\\.\\d+(\\.\\d+)*\n"_s));
+    QCOMPARE(versionLine.match(run.out).hasMatch(), versionWins);
+    if (!versionWins)
+        QVERIFY(run.out.contains(u"ERA YEAR MONTH DAY"_s));
+
+    // A mistake elsewhere on the line is still reported, as with --help.
+    const CliRun mistaken = Run(arguments + QStringList{u"--nonsense"_s});
+    QCOMPARE(mistaken.status, ExitUsage);
+    QVERIFY(mistaken.out.isEmpty());
 }
 
 void TestCli::batch_data() {
