@@ -165,6 +165,15 @@ check(len(prose) == 1, "the prose can be read in the detail window")
 press(first(main, "menu item", "説明"))
 help_window = wait_for(lambda: window(app, "ソラニカの説明"), "no explanation window")
 check(help_window.get_role_name() in ("frame", "window"), "the explanation window is a window")
+# Its one control, the help text, has the focus and reads as the file.
+time.sleep(0.5)
+text_box = focused(help_window)
+check(text_box is not None and text_box.get_role_name() == "text",
+      "the explanation window's text has the focus")
+if text_box is not None:
+    text = text_box.get_text_iface()
+    check("ソラニカ" in text.get_text(0, min(text.get_character_count(), 200)),
+          "the help text can be read")
 press(first(main, "menu item", "ﾊﾞｰｼﾞｮﾝ"))
 about = wait_for(lambda: window(app, "ﾊﾞｰｼﾞｮﾝ"), "no about window")
 check(about.get_role_name() in ("frame", "window"), "the about window is a window")
@@ -174,6 +183,11 @@ if link is not None:
     check("Press" in action_names(link) or "press" in action_names(link),
           "the link can be pressed: " + ", ".join(action_names(link)))
     check(link.get_state_set().contains(Atspi.StateType.FOCUSABLE), "the link takes the focus")
+    # The link is the about window's one stop of the Tab order.
+    time.sleep(0.5)
+    key("Tab")
+    now = focused(about)
+    check(now is not None and now.get_name() == link.get_name(), "Tab in the about window stays on the link")
 
 print(f"{1 if not failures else 0} passed, {1 if failures else 0} failed")
 sys.exit(1 if failures else 0)
