@@ -8,6 +8,22 @@
 #   scripts/windows/build-qt.sh
 set -euo pipefail
 prefix=${SORANIKA_QT_WINDOWS:-$HOME/.cache/soranika/qt-6.4.2-mingw64}
+# The cross toolchain lives in the prefix: qt-cmake names the file Qt was configured with, so it
+# must outlast the build of Qt.
+toolchain=$prefix/share/soranika-mingw-w64.cmake
+mkdir -p "$(dirname "$toolchain")"
+cat > "$toolchain" <<'TOOLCHAIN'
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+TOOLCHAIN
 if [ -x "$prefix/bin/qt-cmake" ] && [ -f "$prefix/bin/Qt6Widgets.dll" ]; then
     echo "$prefix"
     exit 0
@@ -43,23 +59,11 @@ trap 'rm -rf "$work"' EXIT
 tar -xf "$work"/qt6-base_6.4.2*.orig.tar.xz -C "$work"
 source_dir=$(ls -d "$work"/qtbase-everywhere-src-6.4.2)
 
-cat > "$work/mingw.cmake" <<'TOOLCHAIN'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-TOOLCHAIN
 
 # Only what the program uses: Core, Gui, Widgets, PrintSupport, Test and the windows, offscreen
 # and minimal platforms; Debian's source lacks wintab.h, so no tablet support.
 cmake -G Ninja -S "$source_dir" -B "$work/build" \
-    -DCMAKE_TOOLCHAIN_FILE="$work/mingw.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
