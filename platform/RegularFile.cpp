@@ -15,6 +15,7 @@
 
 namespace soranika {
 
+#ifdef Q_OS_UNIX
 namespace {
 
 QString SystemReason(int error) {
@@ -22,6 +23,7 @@ QString SystemReason(int error) {
 }
 
 } // namespace
+#endif
 
 QString NotARegularFileReason() {
     return QStringLiteral("通常のファイルではありません");
