@@ -89,7 +89,10 @@ QString DecodeCodePage(QByteArrayView bytes, const char* codePage) {
         wchar_t out[2];
         const int written =
             MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data() + at, length, out, 2);
-        if (written > 0 && !(length == 1 && IsDBCSLeadByteEx(page, lead))) {
+        // Windows reads the single bytes 80, A0 and FD to FF as characters of its own, which
+        // code page 932 does not have; the Linux build takes them as no character.
+        const bool strayByte = length == 1 && lead >= 0x80 && (lead < 0xA1 || lead > 0xDF);
+        if (written > 0 && !strayByte) {
             decoded.append(QStringView(reinterpret_cast<const char16_t*>(out), written));
             at += length;
         } else {
