@@ -1,5 +1,6 @@
 // The sixty types: their titles and the form of the prose that prose.txt supplies.
 
+#include "Cp932.h"
 #include "TypeTable.h"
 
 #include <QRegularExpression>
@@ -122,10 +123,14 @@ void TestTypeTable::eachType() {
     const QStringList& words = AnimalWords()[(type - 1) % 12];
     QVERIFY2(MentionsAnyOf(prose, words), qPrintable(words.join(u',')));
 
-    // The history file is written in code page 932; nothing may turn into "?" there.
+    // The history file is written in code page 932; nothing may turn into "?" there. The
+    // program's own converter must give the text back; where Qt has ICU (Linux), ICU's table
+    // checks it independently.
     for (const QStringView text : {TypeTable::Title(type), prose}) {
+        QCOMPARE(DecodeCp932(EncodeCp932(text)), text.toString());
         QStringEncoder encoder("CP932");
-        QVERIFY(encoder.isValid());
+        if (!encoder.isValid())
+            continue;
         const QByteArray bytes = encoder.encode(text);
         QVERIFY(!bytes.isEmpty());
         QVERIFY2(!encoder.hasError(), qPrintable(text.toString()));
