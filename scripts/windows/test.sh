@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds ソラニカ for Windows against the cached Qt for Windows (scripts/windows/build-qt.sh, built
-# once) and runs under Wine what needs no window system yet: the test suites of the engine, the
-# type table and code page 932, and soranika-cli in both forms. Installs what is missing.
+# Builds ソラニカ for Windows (scripts/windows/build.sh) and tests it under Wine: the suites that
+# need no window system yet (the engine, the type table, code page 932), soranika-cli in both
+# forms, and the installer's silent install and uninstall. Installs what is missing.
 #   scripts/windows/test.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -9,9 +9,8 @@ qt=$("$here/scripts/windows/build-qt.sh" | tail -n 1)
 build="$here/build-windows"
 suites=(tst_birthdate tst_typecycle tst_typetable tst_cp932)
 
-# The build-time tools come from the native build.
-"$here/scripts/build.sh" "$here/build" > "$here/build.log" 2>&1 ||
-    { tail -n 40 "$here/build.log"; exit 1; }
+# The program, the portable zip and the installer; then the suites against the same build.
+"$here/scripts/windows/build.sh" > /dev/null
 for package in wine wine64; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
         missing+=("$package")
@@ -22,11 +21,7 @@ if [ -n "${missing[*]:-}" ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
         "${missing[@]}"
 fi
-
-"$qt/bin/qt-cmake" -G Ninja -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_TESTING=ON -DSORANIKA_HOST_TOOLS="$here/build" > "$build.configure.log" 2>&1 ||
-    { tail -n 40 "$build.configure.log"; exit 1; }
-ninja -C "$build" soranika soranika-cli "${suites[@]}" > "$build.log" 2>&1 ||
+ninja -C "$build" "${suites[@]}" > "$build.log" 2>&1 ||
     { grep -E "FAILED|error" "$build.log" | head -n 20; exit 1; }
 
 # A folder that runs: the programs, the Qt and MinGW run-time libraries they need.
@@ -75,5 +70,30 @@ else
     failed=$((failed + 1))
     echo "FAIL: soranika-cli --batch under Wine: $batch"
 fi
+# The installer, silently, as a user without administrator rights: the program folder under
+# %LOCALAPPDATA%\Programs, the Start-menu entry; the uninstaller leaves the history.
+setup="$build/package/soranika-setup.exe"
+wine "$setup" /S && wineserver -w
+installed="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/ソラニカ"
+menu_entry="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/ソラニカ.lnk"
+version=$(cd "$installed" 2>/dev/null && wine soranika-cli.exe --version 2>&1 | tr -d '\r')
+if [ -f "$installed/soranika.exe" ] && [ -f "$menu_entry" ] && [ "$version" = "soranika-cli 1.0" ]; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    echo "FAIL: the installer did not install the program ($installed, '$version')"
+fi
+printf 'history\r\n' > "$installed/SanRireki.txt"
+wine "$(winepath -w "$installed/uninstall.exe")" /S && wineserver -w
+sleep 2
+left=$(ls "$installed" 2>/dev/null | tr '\n' ' ')
+if [ "$left" = "SanRireki.txt " ] && [ ! -f "$menu_entry" ]; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    echo "FAIL: after uninstalling, left: $left"
+fi
+rm -rf "$installed"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

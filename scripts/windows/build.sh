@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds ソラニカ for Windows on Debian: Qt for Windows once (scripts/windows/build-qt.sh, cached
+# outside the clone), the program against it, and in build-windows/package/ a portable zip of the
+# program folder and the installer soranika-setup.exe. Installs what is missing.
+#   scripts/windows/build.sh
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+qt=$("$here/scripts/windows/build-qt.sh" | tail -n 1)
+build="$here/build-windows"
+version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")
+
+for package in nsis zip imagemagick binutils-mingw-w64-x86-64; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ -n "${missing[*]:-}" ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+fi
+
+# The build-time tools come from the native build.
+"$here/scripts/build.sh" "$here/build" > "$here/build.log" 2>&1 ||
+    { tail -n 40 "$here/build.log"; exit 1; }
+"$qt/bin/qt-cmake" -G Ninja -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=ON -DSORANIKA_HOST_TOOLS="$here/build" > "$build.configure.log" 2>&1 ||
+    { tail -n 40 "$build.configure.log"; exit 1; }
+ninja -C "$build" soranika soranika-cli > "$build.log" 2>&1 ||
+    { grep -E "FAILED|error" "$build.log" | head -n 20; exit 1; }
+
+# The program folder. There is no windeployqt in Debian: what the programs need is listed here,
+# and checked below against what each file imports.
+package="$build/package"
+folder="$package/soranika"
+rm -rf "$package"
+mkdir -p "$folder/platforms" "$folder/styles" "$folder/imageformats"
+cp "$build"/program/soranika.exe "$build"/program/soranika-cli.exe "$build"/program/*.tkb \
+    "$build"/program/readme.txt "$folder/"
+for module in Core Gui Widgets PrintSupport; do cp "$qt/bin/Qt6$module.dll" "$folder/"; done
+cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
+cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+cp "$qt"/plugins/imageformats/{qgif,qico,qjpeg}.dll "$folder/imageformats/"
+mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
+cp "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" \
+    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$folder/"
+convert "$here"/data/icons/soranika-{32,128,256}.png "$folder/soranika.ico"
+
+# Every library a file imports is in the folder or is Windows' own.
+missing_libraries=()
+while IFS= read -r -d '' file; do
+    for library in $(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
+        [ -f "$folder/$library" ] && continue
+        case "${library,,}" in
+        kernel32.dll | user32.dll | gdi32.dll | shell32.dll | ole32.dll | oleaut32.dll | \
+            advapi32.dll | comdlg32.dll | winspool.drv | ws2_32.dll | msvcrt.dll | imm32.dll | \
+            shlwapi.dll | uxtheme.dll | dwmapi.dll | version.dll | winmm.dll | netapi32.dll | \
+            userenv.dll | mpr.dll | wtsapi32.dll | setupapi.dll | d3d9.dll | dxgi.dll | \
+            d3d11.dll | d2d1.dll | dwrite.dll | comctl32.dll | authz.dll | shcore.dll | \
+            api-ms-win-*) ;;
+        *) missing_libraries+=("$(basename "$file"): $library") ;;
+        esac
+    done
+done < <(find "$folder" \( -name '*.exe' -o -name '*.dll' \) -print0)
+if [ ${#missing_libraries[@]} -gt 0 ]; then
+    printf 'missing from the program folder: %s\n' "${missing_libraries[@]}" >&2
+    exit 1
+fi
+
+# The portable zip, and the installer (its uninstaller removes exactly the files it installed).
+zip_name="soranika-$version-windows-x86_64.zip"
+(cd "$package" && zip -q -r "$zip_name" soranika)
+(cd "$folder" && find . -type f | sed 's|^\./||; s|/|\\|g; s|^|    Delete "$INSTDIR\\|; s|$|"|') \
+    > "$package/files.nsh"
+makensis -V2 -DVERSION="$version" -DPACKAGE="$folder" -DFILELIST="$package/files.nsh" \
+    -DOUTFILE="$package/soranika-setup.exe" "$here/scripts/windows/installer.nsi"
+echo "$package/$zip_name"
+echo "$package/soranika-setup.exe"

@@ -1,0 +1,48 @@
+; The installer of ソラニカ for Windows: per user, without administrator rights, into a writable
+; program folder (the history file lives beside the program), with a Start-menu entry and an
+; uninstaller that leaves the history and the settings alone.
+;   makensis -DVERSION=1.0 -DPACKAGE=<the program folder> -DOUTFILE=<soranika-setup.exe> installer.nsi
+Unicode true
+Target amd64-unicode
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!define NAME "ソラニカ"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\jp.example.soranika"
+
+Name "${NAME} ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\${NAME}"
+Icon "${PACKAGE}\soranika.ico"
+UninstallIcon "${PACKAGE}\soranika.ico"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Section "Install"
+    SetOutPath "$INSTDIR"
+    File /r "${PACKAGE}\*.*"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortCut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\soranika.exe" "" "$INSTDIR\soranika.ico"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\soranika.ico"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; Removes what the installer put there, file by file: SanRireki.txt, the user's history, stays,
+; and so does the folder that holds it; the settings under HKCU\Software\vobrel are not touched.
+Section "Uninstall"
+    Delete "$SMPROGRAMS\${NAME}.lnk"
+    !include "${FILELIST}"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR\platforms"
+    RMDir "$INSTDIR\styles"
+    RMDir "$INSTDIR\imageformats"
+    RMDir "$INSTDIR"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
