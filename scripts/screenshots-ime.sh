@@ -11,14 +11,8 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$here/screenshots}" && cd "${1:-$here/screenshots}" && pwd)
 user=soranika-ime
 [ "$(id -u)" -eq 0 ] || { echo "run as root: the session needs a user of its own" >&2; exit 1; }
-for package in fcitx5 fcitx5-mozc fcitx5-frontend-qt6 xvfb xdotool imagemagick dbus; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if [ -n "${missing[*]:-}" ]; then
-    apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
-        --no-install-recommends "${missing[@]}"
-fi
+"$here/scripts/setup-debian.sh" fcitx5 fcitx5-mozc fcitx5-frontend-qt6 xvfb xdotool \
+    imagemagick dbus
 id "$user" > /dev/null 2>&1 || useradd -m "$user"
 work=$(mktemp -d)
 chmod 777 "$work"

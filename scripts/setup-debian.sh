@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing ソラニカ need, and nothing
-# when they are all there already. Run as root, or as a user who may use sudo.
+# when they are all there already. Run as root, or as a user who may use sudo. Other scripts name
+# the packages they need besides as arguments, and only those are looked at then.
+#   scripts/setup-debian.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -19,6 +21,7 @@ packages=(
     appstream                      # checks the installed metainfo (appstreamcli validate)
 )
 
+[ $# -eq 0 ] || packages=("$@")
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

@@ -31,13 +31,8 @@ fi
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-
-packages=(g++-mingw-w64-x86-64-posix ninja-build cmake dpkg-dev xz-utils)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
+here=$(cd "$(dirname "$0")/../.." && pwd)
+"$here/scripts/setup-debian.sh" g++-mingw-w64-x86-64-posix ninja-build cmake dpkg-dev xz-utils
 
 # The source comes from the archive the machine already uses: its deb entry names it.
 sources=/etc/apt/sources.list.d/soranika-debian-src.sources
@@ -48,9 +43,6 @@ if [ ! -f "$sources" ]; then
     printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
         "$uri" /usr/share/keyrings/debian-archive-keyring.gpg | "${sudo[@]}" tee "$sources" > /dev/null
     "${sudo[@]}" apt-get update -q
-fi
-if [ ${#missing[@]} -gt 0 ]; then
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 work=$(mktemp -d)

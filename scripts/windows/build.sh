@@ -9,16 +9,7 @@ qt=$("$here/scripts/windows/build-qt.sh" | tail -n 1)
 build="$here/build-windows"
 version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")
 
-for package in nsis zip imagemagick binutils-mingw-w64-x86-64; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if [ -n "${missing[*]:-}" ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-        "${missing[@]}"
-fi
+"$here/scripts/setup-debian.sh" nsis zip imagemagick binutils-mingw-w64-x86-64
 
 # The build-time tools come from the native build.
 "$here/scripts/build.sh" "$here/build" > "$here/build.log" 2>&1 ||

@@ -11,16 +11,7 @@ suites=(tst_birthdate tst_typecycle tst_typetable tst_cp932)
 
 # The program, the portable zip and the installer; then the suites against the same build.
 "$here/scripts/windows/build.sh" > /dev/null
-for package in wine wine64; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if [ -n "${missing[*]:-}" ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-        "${missing[@]}"
-fi
+"$here/scripts/setup-debian.sh" wine wine64
 ninja -C "$build" "${suites[@]}" > "$build.log" 2>&1 ||
     { grep -E "FAILED|error" "$build.log" | head -n 20; exit 1; }
 
