@@ -1,5 +1,6 @@
 #include "CaptionLabel.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 namespace soranika {
@@ -18,6 +19,32 @@ QRect FittedGeometry(Sizing sizing, const QRect& designed, const QSize& textSize
     return box;
 }
 
+int InkWidth(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    return qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+}
+
+QFont CondensedToFit(const QFont& font, const QString& text, int width) {
+    constexpr int kNarrowestStretch = 60;
+    QFont fitted = font;
+    const QStringList lines = text.split(u'\n');
+    const auto fits = [&] {
+        for (const QString& line : lines) {
+            // One pixel spare: a glyph may come out a little wider than measured.
+            if (InkWidth(fitted, line) + 1 > width)
+                return false;
+        }
+        return true;
+    };
+    for (int stretch = 100; stretch > kNarrowestStretch; --stretch) {
+        fitted.setStretch(stretch);
+        if (fits())
+            return fitted;
+    }
+    fitted.setStretch(kNarrowestStretch);
+    return fitted;
+}
+
 CaptionLabel::CaptionLabel(QWidget* parent)
     : QLabel(parent) {
     setTextFormat(Qt::PlainText);
@@ -32,6 +59,7 @@ void CaptionLabel::setCaption(const QString& caption) {
 void CaptionLabel::setSizing(Sizing sizing, const QRect& designed) {
     sizing_ = sizing;
     designed_ = designed;
+    designedFont_ = font();
     setGeometry(designed);
     fitToText();
 }
@@ -43,7 +71,9 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CaptionLabel::fitToText() {
-    if (sizing_ != Sizing::Fixed)
+    if (sizing_ == Sizing::CondenseToFit)
+        setFont(CondensedToFit(designedFont_, text(), designed_.width() - 2 * margin()));
+    else if (sizing_ != Sizing::Fixed)
         setGeometry(FittedGeometry(sizing_, designed_, sizeHint()));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
 #include <QRect>
 #include <QString>
@@ -8,10 +9,18 @@ namespace soranika {
 
 // How a label takes its size from its text.
 enum class Sizing {
-    Fixed,           // keeps its designed box
-    ToTextKeepLeft,  // grows and shrinks from its designed top-left corner
-    ToTextKeepCentre // keeps its designed horizontal centre and top
+    Fixed,            // keeps its designed box
+    ToTextKeepLeft,   // grows and shrinks from its designed top-left corner
+    ToTextKeepCentre, // keeps its designed horizontal centre and top
+    CondenseToFit     // keeps its designed box; a wider text is set narrower, just enough
 };
+
+// The width a text takes in a font, to where its ink ends: italic glyphs lean past their advance.
+int InkWidth(const QFont& font, const QString& text);
+
+// `font` as wide as it is, or narrower (down to 60 %) until the widest line of `text` fits in
+// `width` pixels. Fonts differ in width from system to system; a date must not lose its seconds.
+QFont CondensedToFit(const QFont& font, const QString& text, int width);
 
 // The text a label shows for a caption: each carriage return starts a new line, as do CR LF and
 // LF. The program's captions break lines with a bare CR, which Qt's labels would draw as a gap.
@@ -43,6 +52,7 @@ private:
     QString caption_;
     Sizing sizing_ = Sizing::Fixed;
     QRect designed_;
+    QFont designedFont_;
 };
 
 } // namespace soranika

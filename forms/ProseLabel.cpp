@@ -5,32 +5,16 @@
 
 namespace soranika {
 
-ProseLabel::ProseLabel(QWidget* parent)
-    : CaptionLabel(parent) {}
+namespace {
 
-int ProseLabel::heightForWidth(int width) const {
-    const int chrome = height() - contentsRect().height() + 2 * margin();
-    return layOut(width - (this->width() - contentsRect().width()) - 2 * margin(), nullptr) +
-           chrome;
-}
-
-void ProseLabel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    drawFrame(&painter);
-    const QRect inside = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    painter.translate(inside.topLeft());
-    painter.setClipRect(QRect(QPoint(), inside.size()));
-    painter.setPen(palette().color(QPalette::WindowText));
-    layOut(inside.width(), &painter);
-}
-
-int ProseLabel::layOut(int width, QPainter* painter) const {
-    const int lineHeight = qMax(1, font().pixelSize());
+// Lays `text` out in `width` pixels and returns the height it takes; with a painter, draws it too.
+int LayOut(const QString& text, const QFont& font, int width, QPainter* painter) {
+    const int lineHeight = qMax(1, font.pixelSize());
     QTextOption option(Qt::AlignLeft);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     int y = 0;
-    for (const QString& paragraph : text().split(u'\n')) {
-        QTextLayout layout(paragraph, font());
+    for (const QString& paragraph : text.split(u'\n')) {
+        QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -44,6 +28,46 @@ int ProseLabel::layOut(int width, QPainter* painter) const {
             layout.draw(painter, QPointF());
     }
     return y;
+}
+
+} // namespace
+
+int ProseHeight(const QString& text, const QFont& font, int width) {
+    return LayOut(text, font, width, nullptr);
+}
+
+QFont ProseFontToFit(const QString& text, const QFont& font, const QSize& room) {
+    QFont fitted = font;
+    const int designed = font.pixelSize();
+    if (designed <= 0)
+        return fitted;
+    const int smallest = qMax(1, designed * 3 / 4);
+    for (int size = designed; size >= smallest; --size) {
+        fitted.setPixelSize(size);
+        if (ProseHeight(text, fitted, room.width()) <= room.height())
+            return fitted;
+    }
+    return fitted;
+}
+
+ProseLabel::ProseLabel(QWidget* parent)
+    : CaptionLabel(parent) {}
+
+int ProseLabel::heightForWidth(int width) const {
+    const int chrome = height() - contentsRect().height() + 2 * margin();
+    return ProseHeight(text(), font(),
+                       width - (this->width() - contentsRect().width()) - 2 * margin()) +
+           chrome;
+}
+
+void ProseLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect inside = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    painter.translate(inside.topLeft());
+    painter.setClipRect(QRect(QPoint(), inside.size()));
+    painter.setPen(palette().color(QPalette::WindowText));
+    LayOut(text(), ProseFontToFit(text(), font(), inside.size()), inside.width(), &painter);
 }
 
 } // namespace soranika

@@ -6,6 +6,13 @@ class QPainter;
 
 namespace soranika {
 
+// The height `text` takes when set in `font` at `width` pixels, lines one font size apart.
+int ProseHeight(const QString& text, const QFont& font, int width);
+
+// `font`, or a smaller size of it (down to three quarters) where the text would run out of
+// `room`: another system's face may set the same prose wider, and no line of it may be lost.
+QFont ProseFontToFit(const QString& text, const QFont& font, const QSize& room);
+
 // The white, bordered box of a type's prose. It breaks its text at its width like a label, but
 // sets its lines one font size apart, without the extra space of the Japanese faces, so that
 // the longest prose fits the box the layout gives it.
@@ -18,11 +25,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    // Lays the shown text out in `width` pixels and returns the height it takes; with a painter,
-    // draws it too.
-    int layOut(int width, QPainter* painter) const;
 };
 
 } // namespace soranika

@@ -28,7 +28,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QIcon>
 #include <QLayout>
 #include <QLineEdit>
@@ -449,19 +448,14 @@ void Form1::showStatus(const StatusTexts& status) {
     Label8->setCaption(status.dateLabel);
     Label9->setCaption(status.countLabel);
     // Both texts whole and apart, whatever their length.
-    // Italic glyphs lean past their advance: the room a text takes is where its ink ends.
-    const auto inkWidth = [](const QFont& font, const QString& text) {
-        const QFontMetrics metrics(font);
-        return qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
-    };
     QFont dateFont = MakeFont(kItalic975);
     const auto dateWidthAt = [&](int stretch) {
         dateFont.setStretch(stretch);
-        return inkWidth(dateFont, Label8->text());
+        return InkWidth(dateFont, Label8->text());
     };
     const StatusLineLayout layout =
         LayOutStatusLine(kLabel8Box.toPixels(), kLabel9Box.toPixels(),
-                         inkWidth(Label9->font(), Label9->text()), client_->width(), dateWidthAt);
+                         InkWidth(Label9->font(), Label9->text()), client_->width(), dateWidthAt);
     dateFont.setStretch(layout.dateStretch);
     Label8->setFont(dateFont);
     Label8->setGeometry(layout.dateBox);

@@ -5,6 +5,7 @@
 #include "ControlTable.h"
 #include "Fonts.h"
 #include "JapaneseFonts.h"
+#include "ProseLabel.h"
 #include "SingleLineText.h"
 #include "Twips.h"
 
@@ -27,6 +28,8 @@ private slots:
     void captionLabelKeepsItsCaption();
     void fittedGeometry();
     void labelsSizedToTheirText();
+    void condensedToFit();
+    void proseKeepsEveryLine();
     void accessibleTexts_data();
     void accessibleTexts();
     void lineBreaksBecomeSpaces_data();
@@ -71,6 +74,55 @@ void TestForms::fittedGeometry() {
              QRect(182, 88, 101, 20));
     QCOMPARE(FittedGeometry(Sizing::ToTextKeepCentre, designed, QSize(3, 20)),
              QRect(231, 88, 3, 20));
+}
+
+void TestForms::condensedToFit() {
+    // The time at the foot of the detail window, in its bold italic: wider under one system's
+    // renderer than another's, and never to be cut.
+    const QFont font = MakeFont({.points = 12, .bold = true, .italic = true});
+    const QString time = u"2026/12/31 23:59:59"_s;
+    const int natural = InkWidth(font, time);
+
+    QCOMPARE(CondensedToFit(font, time, natural + 1).stretch(), 100);
+    const QFont narrower = CondensedToFit(font, time, natural * 85 / 100);
+    QVERIFY(narrower.stretch() < 100);
+    QVERIFY(InkWidth(narrower, time) + 1 <= natural * 85 / 100);
+    QVERIFY2(narrower.stretch() > 80, "narrower than it needs to be");
+    // The widest line decides; a box no text fits in gets the narrowest setting, not a loop.
+    QVERIFY(CondensedToFit(font, u"短い\n"_s + time, natural * 85 / 100).stretch() < 100);
+    QCOMPARE(CondensedToFit(font, time, 10).stretch(), 60);
+
+    // A label that condenses keeps its box and goes back to full width for a short caption.
+    QWidget form;
+    CaptionLabel label(&form);
+    label.setFont(font);
+    const QRect box(0, 0, natural * 9 / 10, 25);
+    label.setSizing(Sizing::CondenseToFit, box);
+    label.setCaption(time);
+    QCOMPARE(label.geometry(), box);
+    QVERIFY(InkWidth(label.font(), time) < box.width());
+    label.setCaption(u"12:00"_s);
+    QCOMPARE(label.font().stretch(), 100);
+}
+
+void TestForms::proseKeepsEveryLine() {
+    const QFont font = MakeFont({.points = 11.25});
+    const QString prose =
+        QString(u"走り出したイノシシの体には、なぜか不思議な磁気が宿っている。"_s).repeated(8);
+    const int width = 300;
+    const int needed = ProseHeight(prose, font, width);
+    QCOMPARE(ProseFontToFit(prose, font, QSize(width, needed)).pixelSize(), font.pixelSize());
+
+    // A face that sets the prose wider than the box allows: a smaller size, and only as small as
+    // it needs to be.
+    const QFont smaller = ProseFontToFit(prose, font, QSize(width, needed * 85 / 100));
+    QVERIFY(smaller.pixelSize() < font.pixelSize());
+    QVERIFY(ProseHeight(prose, smaller, width) <= needed * 85 / 100);
+    QFont oneLarger = smaller;
+    oneLarger.setPixelSize(smaller.pixelSize() + 1);
+    QVERIFY(ProseHeight(prose, oneLarger, width) > needed * 85 / 100);
+    // Never below three quarters, however little room there is.
+    QCOMPARE(ProseFontToFit(prose, font, QSize(width, 10)).pixelSize(), font.pixelSize() * 3 / 4);
 }
 
 void TestForms::accessibleTexts_data() {
