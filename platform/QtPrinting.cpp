@@ -2,8 +2,18 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace soranika {
+
+bool QtPrinting::hasPrinter() const {
+#ifdef Q_OS_WIN
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+#else
+    // Qt's own dialog always offers to print to a PDF file.
+    return true;
+#endif
+}
 
 std::unique_ptr<QPrinter> QtPrinting::choosePrinter(QWidget* parent) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -15,15 +15,18 @@ QString PrintJobName(const QString& typeTitle) {
 
 bool PrintReading(QWidget& page, const FillDetailPage& fill, const QString& jobName,
                   Platform& platform, QWidget* parent) {
-    const std::unique_ptr<QPrinter> printer = platform.printing.choosePrinter(parent);
-    if (!printer)
-        return false;
-    printer->setDocName(jobName);
     const auto warn = [&](const QString& text) {
         platform.messages.show(parent, {.text = QStringLiteral("印刷できませんでした。\n\n") + text,
                                         .icon = Message::Icon::Warning});
         return false;
     };
+    if (!platform.printing.hasPrinter())
+        return warn(QStringLiteral("使えるプリンターがありません。"
+                                   "プリンターを追加してから、もう一度印刷して下さい。"));
+    const std::unique_ptr<QPrinter> printer = platform.printing.choosePrinter(parent);
+    if (!printer)
+        return false;
+    printer->setDocName(jobName);
     if (const auto problem = fill())
         return warn(QStringLiteral("この性格の画像を読み込めません。\n") + *problem);
     if (const auto problem = PrintWindowPage(page, *printer))

@@ -347,6 +347,17 @@ void TestCommands::printWithoutPictureOrPrinterSaysWhy() {
     form.Command4_Click();
     QCOMPARE(system_->messages.shown.size(), 2);
     QCOMPARE(system_->messages.shown[1].icon, Message::Icon::Warning);
+
+    // With no printer set up Windows' dialog closes without a word: the program says it.
+    system_->printing.refuse = false;
+    system_->printing.noPrinter = true;
+    const int dialogsBefore = system_->printing.dialogs;
+    form.Command4_Click();
+    QCOMPARE(system_->printing.dialogs, dialogsBefore);
+    QCOMPARE(system_->messages.shown.size(), 3);
+    QVERIFY(system_->messages.shown[2].text.contains(u"プリンター"_s));
+    QCOMPARE(system_->messages.shown[2].icon, Message::Icon::Warning);
+    QVERIFY(!QFile::exists(system_->printing.pdfPath));
 }
 
 void TestCommands::clearingTheHistoryResetsTheLabels() {

@@ -96,9 +96,11 @@ private:
 // Prints into a PDF file of the temporary folder, or answers cancel.
 class PdfPrinting final : public Printing {
 public:
+    bool hasPrinter() const override { return !noPrinter; }
     std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) override;
 
-    QString pdfPath; // where the next page goes
+    QString pdfPath;        // where the next page goes
+    bool noPrinter = false; // as on a Windows without a printer set up
     bool cancel = false;
     bool refuse = false; // hand out a printer that cannot print
     int dialogs = 0;
