@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -85,6 +86,10 @@ bool LockFileInstance::claim() {
         return true;
     // Only a living holder refuses the start; a folder where no lock can be made does not.
     if (lock_->error() != QLockFile::LockFailedError)
+        return true;
+    // A folder standing in the lock file's place answers "access denied", which QLockFile takes
+    // for a living holder: no lock can ever be made there, so nothing can tell.
+    if (const QFileInfo inTheWay(lockPath_); inTheWay.exists() && !inTheWay.isFile())
         return true;
     // A living holder keeps its lock file open, so the system will not remove it; a file left
     // behind, however damaged, can be removed and the lock taken.

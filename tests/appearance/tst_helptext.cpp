@@ -45,17 +45,19 @@ void TestHelpText::missingOrUnreadableFile() {
     QVERIFY(!ReadHelpText(folder.filePath(u"readme.txt"_s)));
     QVERIFY(!ReadHelpText(folder.path())); // a folder
 
-    // A link to an endless device, a help text far too large, and a pipe nobody writes to: each
+    // A help text far too large, a link to an endless device, and a pipe nobody writes to: each
     // is refused at once instead of freezing the window or eating the memory.
     const QString path = folder.filePath(u"readme.txt"_s);
-    QVERIFY(QFile::link(u"/dev/zero"_s, path));
-    QVERIFY(!ReadHelpText(path));
-    QVERIFY(QFile::remove(path));
     {
         QFile huge(path);
         QVERIFY(huge.open(QIODevice::WriteOnly));
         QVERIFY(huge.resize(LargestHelpFileSize + 1));
     }
+    QVERIFY(!ReadHelpText(path));
+    QVERIFY(QFile::remove(path));
+    if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    QVERIFY(QFile::link(u"/dev/zero"_s, path));
     QVERIFY(!ReadHelpText(path));
     QVERIFY(QFile::remove(path));
     if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())

@@ -106,6 +106,15 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
 };
 
+// What the real program writes for `text`: its standard output and error are text streams on
+// Windows, where a line ends in CR LF.
+QString AsWritten(QString text) {
+#ifdef Q_OS_WIN
+    text.replace(u'\n', u"\r\n"_s);
+#endif
+    return text;
+}
+
 #ifdef Q_OS_LINUX
 
 // Starts soranika-cli with SIGPIPE ignored, as a shell after `trap "" PIPE`, many CI runners and
@@ -410,14 +419,15 @@ void TestCli::realProcess() {
                  {u"--today"_s, u"2000-01-01"_s, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s});
     QVERIFY(single.waitForFinished());
     QCOMPARE(single.exitCode(), ExitOk);
-    QVERIFY(
-        QString::fromUtf8(single.readAllStandardOutput()).startsWith(u"磁気を帯びたイノシシ\n"_s));
+    QVERIFY(QString::fromUtf8(single.readAllStandardOutput())
+                .startsWith(AsWritten(u"磁気を帯びたイノシシ\n"_s)));
 
     QProcess refused;
     refused.start(QStringLiteral(SORANIKA_CLI_PATH), {u"西暦"_s, u"99"_s, u"1"_s, u"1"_s});
     QVERIFY(refused.waitForFinished());
     QCOMPARE(refused.exitCode(), ExitRefused);
-    QCOMPARE(QString::fromUtf8(refused.readAllStandardError()), RefusalMessage.toString() + u'\n');
+    QCOMPARE(QString::fromUtf8(refused.readAllStandardError()),
+             AsWritten(RefusalMessage.toString() + u'\n'));
 
     QProcess batch;
     batch.start(QStringLiteral(SORANIKA_CLI_PATH), {u"--batch"_s, u"--today"_s, u"2000-01-01"_s});
@@ -426,8 +436,8 @@ void TestCli::realProcess() {
     QVERIFY(batch.waitForFinished());
     QCOMPARE(batch.exitCode(), ExitOk);
     QCOMPARE(QString::fromUtf8(batch.readAllStandardOutput()),
-             u"M1/1/1\t****/1/1\t23\t48212\t132\t聖火台の神犬\n"
-             u"error\texpected 4 tab-separated fields, got 3\n"_s);
+             AsWritten(u"M1/1/1\t****/1/1\t23\t48212\t132\t聖火台の神犬\n"
+                       u"error\texpected 4 tab-separated fields, got 3\n"_s));
 }
 
 void TestCli::outputFailure() {

@@ -196,13 +196,6 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
         return Fill(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
                     folder.path());
     };
-    QVERIFY(QFile::link(u"/dev/zero"_s, path));
-    const auto device = fill();
-    QVERIFY(device && device->contains(NotARegularFileReason()));
-    QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
-    QCOMPARE(Find<CaptionLabel>(window, "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
-
-    QVERIFY(QFile::remove(path));
     {
         QFile huge(path);
         QVERIFY(huge.open(QIODevice::WriteOnly));
@@ -210,6 +203,16 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
     }
     const auto tooLarge = fill();
     QVERIFY(tooLarge && tooLarge->contains(u"大きすぎます"_s));
+    QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
+    QCOMPARE(Find<CaptionLabel>(window, "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
+
+    QVERIFY(QFile::remove(path));
+    if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    const auto device = fill();
+    QVERIFY(device && device->contains(NotARegularFileReason()));
+    QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
 
     QVERIFY(QFile::remove(path));
     if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())

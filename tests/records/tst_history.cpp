@@ -18,8 +18,11 @@
 #include <QTest>
 
 #include <cerrno>
+
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 using namespace soranika;
 using namespace soranika::testing;
@@ -58,9 +61,12 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+#ifdef Q_OS_UNIX
 // Limits the size of any file this process writes, for as long as it lives.
 class FileSizeLimit {
 public:
+    static constexpr const char* Unavailable = nullptr;
+
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing us
@@ -73,6 +79,15 @@ public:
 private:
     rlimit saved_{};
 };
+#else
+class FileSizeLimit {
+public:
+    static constexpr const char* Unavailable =
+        "Windows cannot limit the size of the files a process writes (no RLIMIT_FSIZE)";
+
+    explicit FileSizeLimit(qint64) {}
+};
+#endif
 
 } // namespace
 
@@ -285,6 +300,8 @@ void TestHistory::recordOnAFullDiskLeavesTheFileAsItWas() {
     const QByteArray before = QByteArray(3000, 'x') + "\r\n";
     WriteAll(historyPath(), before);
     const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    if (FileSizeLimit::Unavailable)
+        QSKIP(FileSizeLimit::Unavailable);
     {
         // Room for a few hundred bytes: the entry starts to go in and then fails.
         FileSizeLimit limit(before.size() + 300);
@@ -299,6 +316,8 @@ void TestHistory::recordOnAFullDiskLeavesTheFileAsItWas() {
 
 void TestHistory::recordThatCannotCreateTheFileLeavesNoFile() {
     const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    if (FileSizeLimit::Unavailable)
+        QSKIP(FileSizeLimit::Unavailable);
     {
         FileSizeLimit limit(100);
         QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
@@ -341,6 +360,8 @@ void TestHistory::recordIntoANamedPipeFailsAtOnce() {
 }
 
 void TestHistory::recordThroughLinks() {
+    if (const QString problem = SymbolicLinksProblem(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
     QTemporaryDir elsewhere;
     const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
     const QByteArray entry =
@@ -510,6 +531,8 @@ void TestHistory::clearWhoseSettingsCannotBeSavedChangesNothing() {
 }
 
 void TestHistory::clearThroughALinkKeepsTheLink() {
+    if (const QString problem = SymbolicLinksProblem(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(u"history.txt"_s);
     WriteAll(target, "history\r\n");

@@ -164,6 +164,8 @@ void TestHistoryWindow::emptyAndMissingFiles() {
     QVERIFY(missing.text.isEmpty() && missing.problem.isEmpty() && !missing.shortened);
 
     // Record writes through a link to a file not made yet: there is no history yet either.
+    if (const QString problem = SymbolicLinksProblem(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
     QVERIFY(QFile::link(folder_.filePath(u"not-yet"_s), path()));
     QVERIFY(ReadHistoryForDisplay(path()).missing);
     QVERIFY(QFile::remove(path()));
@@ -171,6 +173,10 @@ void TestHistoryWindow::emptyAndMissingFiles() {
 
 void TestHistoryWindow::unreadablePathIsAProblemNotMissing() {
     // A file standing where a folder should be: the history may exist, it only cannot be read.
+#ifdef Q_OS_WIN
+    QSKIP("Windows answers a file standing where a folder should be with ERROR_PATH_NOT_FOUND, "
+          "exactly as it answers a missing folder");
+#endif
     const QString notAFolder = folder_.filePath(u"plain"_s);
     WriteFile(notAFolder, "x"_ba);
     const HistoryText history = ReadHistoryForDisplay(notAFolder + u'/' + HistoryFileName);
@@ -179,15 +185,17 @@ void TestHistoryWindow::unreadablePathIsAProblemNotMissing() {
 }
 
 void TestHistoryWindow::noRegularFileIsRefusedAtOnce() {
+    QVERIFY(QDir(folder_.path()).mkdir(HistoryFileName));
+    QCOMPARE(ReadHistoryForDisplay(path()).problem, NotARegularFileReason());
+    QVERIFY(QDir(folder_.path()).rmdir(HistoryFileName));
+
+    if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
     QVERIFY(QFile::link(u"/dev/zero"_s, path()));
     const HistoryText device = ReadHistoryForDisplay(path());
     QCOMPARE(device.problem, NotARegularFileReason());
     QVERIFY(device.text.isEmpty() && !device.missing);
     QVERIFY(QFile::remove(path()));
-
-    QVERIFY(QDir(folder_.path()).mkdir(HistoryFileName));
-    QCOMPARE(ReadHistoryForDisplay(path()).problem, NotARegularFileReason());
-    QVERIFY(QDir(folder_.path()).rmdir(HistoryFileName));
 
     // Nobody writes into the pipe: reading it would wait for ever.
     if (const QString problem = MakeNamedPipe(path()); !problem.isEmpty())

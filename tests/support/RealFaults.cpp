@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -11,8 +13,15 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace soranika::testing {
+
+#ifdef Q_OS_LINUX
 
 namespace {
 
@@ -111,5 +120,97 @@ QString MakeNamedPipe(const QString& path) {
         return SystemReason(errno);
     return {};
 }
+
+QString SymbolicLinksProblem() {
+    return {};
+}
+
+QString EndlessDeviceProblem() {
+    return {};
+}
+
+#else
+
+// Every fault above is made with something only Linux has: a tmpfs, a bind mount, the immutable
+// attribute, a named pipe in a folder. Here each one says what is missing, and the test skips.
+
+namespace {
+
+// The Windows error the program is told of where Linux reports `error`, so that a reason
+// compares equal to what QFile says there.
+int WindowsError(int error) {
+    switch (error) {
+    case ENOENT:
+        return ERROR_FILE_NOT_FOUND;
+    case ENOTDIR:
+        return ERROR_PATH_NOT_FOUND;
+    case ENOSPC:
+        return ERROR_DISK_FULL;
+    case EPERM:
+    case EACCES:
+        return ERROR_ACCESS_DENIED;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+QString SystemReason(int error) {
+    const int windowsError = WindowsError(error);
+    return windowsError >= 0 ? qt_error_string(windowsError)
+                             : QString::fromLocal8Bit(std::strerror(error));
+}
+
+SmallDisk::SmallDisk(qint64 bytes, const QString& mountOn)
+    : mountPoint_(mountOn.isEmpty() ? dir_.path() : mountOn) {
+    Q_UNUSED(bytes);
+    problem_ = QStringLiteral("a small disk is a tmpfs mounted for the test, and only Linux has "
+                              "tmpfs");
+}
+
+SmallDisk::~SmallDisk() = default;
+
+qint64 SmallDisk::freeBytes() const {
+    return -1;
+}
+
+bool SmallDisk::fill() {
+    return false;
+}
+
+ReadOnlyFolder::ReadOnlyFolder() = default;
+
+ReadOnlyFolder::~ReadOnlyFolder() = default;
+
+QString ReadOnlyFolder::makeReadOnly() {
+    return QStringLiteral("a folder is made read-only by a read-only bind mount, which only Linux "
+                          "has (the read-only attribute of a Windows folder does not keep files in "
+                          "it from being changed)");
+}
+
+QString SetImmutable(const QString& path, bool immutable) {
+    Q_UNUSED(path);
+    Q_UNUSED(immutable);
+    return QStringLiteral("the immutable attribute (chattr +i) is Linux's; Windows has none");
+}
+
+QString MakeNamedPipe(const QString& path) {
+    Q_UNUSED(path);
+    return QStringLiteral("Windows keeps named pipes under \\\\.\\pipe\\, never in a folder "
+                          "of the file system");
+}
+
+QString SymbolicLinksProblem() {
+    return QStringLiteral("QFile::link makes a Windows shortcut (.lnk), which opening a file does "
+                          "not follow");
+}
+
+QString EndlessDeviceProblem() {
+    return QStringLiteral("Windows has no /dev/zero, and no link to a device that opening a file "
+                          "follows");
+}
+
+#endif
 
 } // namespace soranika::testing

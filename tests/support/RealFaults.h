@@ -1,8 +1,8 @@
 #pragma once
 
 // Real faults of the file system, made for a test and undone after it: a small disk that fills
-// up, a read-only folder, an unchangeable file, a named pipe. Most need root (as CI runs); where
-// one cannot be made, problem() says why and the test skips with that reason.
+// up, a read-only folder, an unchangeable file, a named pipe. Most need root (as CI runs), and all
+// need Linux; where one cannot be made, problem() says why and the test skips with that reason.
 
 #include <QString>
 #include <QTemporaryDir>
@@ -57,7 +57,14 @@ QString SetImmutable(const QString& path, bool immutable);
 // Makes a named pipe. Returns the problem, or an empty text.
 QString MakeNamedPipe(const QString& path);
 
-// The system's text for "No space left on device" and the like, as the program shows it.
+// Why QFile::link cannot make a link that opening a file follows here, or an empty text.
+QString SymbolicLinksProblem();
+
+// Why no link to an endless device (/dev/zero) can be made here, or an empty text.
+QString EndlessDeviceProblem();
+
+// The system's text for "No space left on device" and the like, as the program shows it. On
+// Windows, the text of the Windows error that stands for the same thing.
 QString SystemReason(int error);
 
 } // namespace soranika::testing
