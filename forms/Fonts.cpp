@@ -15,6 +15,13 @@ QString InstalledFamily(const QString& family) {
     if (known != resolved.cend())
         return *known;
     QString installed = family;
+#ifdef Q_OS_WIN
+    // A Windows that has the face the tables name uses it, whatever else is installed.
+    if (QFontDatabase::hasFamily(family)) {
+        resolved.insert(family, family);
+        return family;
+    }
+#endif
     for (const QString& substitute : QFont::substitutes(family)) {
         if (QFontDatabase::hasFamily(substitute)) {
             installed = substitute;
