@@ -70,6 +70,9 @@ fi
 # without the WINE. Without an X server Wine still gives Qt the hidden windows it needs.
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR="Z:${run//\//\\}\\fonts"
+# What the suites keep for a person to look at (the printed page): <build>/suites/output.
+mkdir -p "$run/output"
+export SORANIKA_TEST_OUTPUT="Z:${run//\//\\}\\output"
 unset DISPLAY WAYLAND_DISPLAY
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i > /dev/null 2>&1
 trap 'wineserver -k 2>/dev/null || true' EXIT

@@ -10,7 +10,8 @@ build="$here/build-windows"
 
 # The program, the portable zip and the installer; then the suites against the same build.
 "$here/scripts/windows/build.sh" > /dev/null
-"$here/scripts/setup-debian.sh" wine wine64 xvfb xdotool imagemagick faketime locales
+"$here/scripts/setup-debian.sh" wine wine64 xvfb xdotool imagemagick faketime locales \
+    poppler-utils
 export WINEPREFIX="$build/wine" WINEDEBUG=-all
 passed=0
 failed=0
@@ -23,6 +24,21 @@ else
     failed=$((failed + 1))
 fi
 trap 'wineserver -k 2>/dev/null || true' EXIT
+# The page the Windows build printed (Qt's PDF output, as a printer gets it): one page, its
+# text vector text in the IPA face, the type's title in it; kept as a picture to look at.
+page="$build/suites/output/detail-page.pdf"
+mkdir -p "$build/screenshots"
+fonts=$(pdffonts "$page" 2>&1 || true)
+# Text extraction puts spaces between runs of the title's glyphs.
+text=$(pdftotext "$page" - 2>&1 | tr -d " " || true)
+if [ "$(pdfinfo "$page" 2>/dev/null | sed -n 's/^Pages: *//p')" = 1 ] &&
+    [[ $fonts == *IPAPGothic* ]] && [[ $text == *磁気を帯びたイノシシ* ]]; then
+    passed=$((passed + 1))
+    pdftoppm -r 72 -png -singlefile "$page" "$build/screenshots/printed-page"
+else
+    failed=$((failed + 1))
+    echo "FAIL: the page printed by the Windows build ($page) is not the detail page"
+fi
 
 # The programs as they are shipped: the portable folder.
 run="$build/package/soranika"
