@@ -20,10 +20,18 @@ void PrepareApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.soranika"));
     QApplication::setFont(MakeFont({9}));
     QApplication::setWindowIcon(ProgramIcon());
+    // Japanese on Qt's own dialogs (the colour dialog, the buttons): from the program folder,
+    // where the Windows build ships them, else from where the system's Qt keeps them.
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    for (const QString& folder :
+         {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+          QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                             QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            break;
+        }
+    }
 }
 
 } // namespace soranika

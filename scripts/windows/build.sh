@@ -9,7 +9,8 @@ qt=$("$here/scripts/windows/build-qt.sh" | tail -n 1)
 build="$here/build-windows"
 version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")
 
-"$here/scripts/setup-debian.sh" nsis zip imagemagick binutils-mingw-w64-x86-64
+"$here/scripts/setup-debian.sh" nsis zip imagemagick binutils-mingw-w64-x86-64 \
+    qt6-translations-l10n
 
 # The build-time tools come from the native build.
 "$here/scripts/build.sh" "$here/build" > "$here/build.log" 2>&1 ||
@@ -25,7 +26,7 @@ ninja -C "$build" soranika soranika-cli > "$build.log" 2>&1 ||
 package="$build/package"
 folder="$package/soranika"
 rm -rf "$package"
-mkdir -p "$folder/platforms" "$folder/styles" "$folder/imageformats"
+mkdir -p "$folder/platforms" "$folder/styles" "$folder/imageformats" "$folder/translations"
 cp "$build"/program/soranika.exe "$build"/program/soranika-cli.exe "$build"/program/*.tkb \
     "$build"/program/readme.txt "$folder/"
 for module in Core Gui Widgets PrintSupport; do cp "$qt/bin/Qt6$module.dll" "$folder/"; done
@@ -36,6 +37,8 @@ mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 cp "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" \
     /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$folder/"
 convert "$here"/data/icons/soranika-{32,128,256}.png "$folder/soranika.ico"
+# Qt's own Japanese texts (the colour dialog's, the buttons'): the same release as this Qt.
+cp /usr/share/qt6/translations/qtbase_ja.qm "$folder/translations/"
 
 # Every library a file imports is in the folder or is Windows' own.
 missing_libraries=()
@@ -61,8 +64,10 @@ fi
 # The portable zip, and the installer (its uninstaller removes exactly the files it installed).
 zip_name="soranika-$version-windows-x86_64.zip"
 (cd "$package" && zip -q -r "$zip_name" soranika)
-(cd "$folder" && find . -type f | sed 's|^\./||; s|/|\\|g; s|^|    Delete "$INSTDIR\\|; s|$|"|') \
-    > "$package/files.nsh"
+(cd "$folder" && {
+    find . -type f | sed 's|^\./||; s|/|\\|g; s|^|    Delete "$INSTDIR\\|; s|$|"|'
+    find . -mindepth 1 -depth -type d | sed 's|^\./||; s|/|\\|g; s|^|    RMDir "$INSTDIR\\|; s|$|"|'
+}) > "$package/files.nsh"
 makensis -V2 -DVERSION="$version" -DPACKAGE="$folder" -DFILELIST="$package/files.nsh" \
     -DOUTFILE="$package/soranika-setup.exe" "$here/scripts/windows/installer.nsi"
 echo "$package/$zip_name"

@@ -3,7 +3,8 @@
 # suite (scripts/windows/run-suites.sh), soranika-cli in both forms against the Linux build, the
 # installer's silent install, the installed program driven through its windows
 # (scripts/windows/window-checks.sh) and the uninstall. Installs what is missing.
-#   scripts/windows/test.sh
+#   scripts/windows/test.sh [--docs]
+# --docs also copies the screenshots the README shows into docs/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build="$here/build-windows"
@@ -100,6 +101,14 @@ else
     echo "FAIL: after uninstalling, left: $left; Rireki '$kept'"
 fi
 rm -rf "$installed"
+
+# --docs: the README's pictures of the Windows build, from this run's screenshots.
+if [ "${1:-}" = --docs ] && [ "$failed" -eq 0 ]; then
+    docs="$here/docs"
+    cp "$build/screenshots/main-window.png" "$docs/windows-main-window.png"
+    cp "$build/screenshots/detail-window.png" "$docs/windows-detail-window.png"
+    cp "$build/screenshots/history-in-notepad.png" "$docs/windows-history-in-notepad.png"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -193,6 +193,31 @@ else
     fail "履歴表示 opened no notepad window"
 fi
 
+# フォーム色を変更, the first entry: the colour dialog, with Qt's Japanese texts shipped beside
+# the program. Cancelled, it keeps the colour.
+open_menu 85
+xdotool key Down Return
+dialog=""
+for tries in $(seq 30); do
+    dialog=$(xdotool search --onlyvisible --pid $app 2>/dev/null | grep -v "^$window\$" | head -n 1)
+    [ -n "$dialog" ] && break
+    sleep 0.2
+done
+if [ -n "$dialog" ] && [ "$(xdotool getwindowname "$dialog")" = 色を選択 ]; then
+    sleep 0.5
+    import -window "$dialog" "$shots/colour-dialog.png"
+    pass "フォーム色を変更 opens the colour dialog, in Japanese"
+    # キャンセル is the last button, at the dialog's bottom right.
+    dialog_size=$(window_size "$dialog")
+    xdotool mousemove --window "$dialog" $((${dialog_size%x*} - 49)) $((${dialog_size#*x} - 23)) click 1
+    for tries in $(seq 10); do
+        xdotool search --onlyvisible --pid $app 2>/dev/null | grep -qv "^$window\$" || break
+        sleep 0.3
+    done
+else
+    fail "フォーム色を変更: ${dialog:+a window named '$(xdotool getwindowname "$dialog")'}${dialog:-no dialog}"
+fi
+
 # フォーム色を元に戻す, the second entry of the options menu, stores the default colour.
 open_menu 85
 xdotool key Down Down Return

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The README's pictures and links, against the tree: every picture it shows is a PNG under docs/
-# that scripts/screenshots.sh writes, every screenshot the metainfo lists is one of them, docs/
+# that scripts/screenshots.sh (or, for the Windows build, scripts/windows/test.sh --docs) writes, every screenshot the metainfo lists is one of them, docs/
 # holds no picture that nothing shows, and every link into the tree leads to a file.
 #   docs-check.sh [SOURCE_DIR]
 set -euo pipefail
@@ -22,8 +22,8 @@ for picture in $readme_pictures; do
     [ -f "$picture" ] || { fail "the README shows $picture, which is missing"; continue; }
     [ "$(head -c 8 "$picture" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
         fail "$picture is not a PNG file"
-    grep -q "\$docs/$(basename "$picture")" scripts/screenshots.sh ||
-        fail "scripts/screenshots.sh does not write $picture"
+    grep -q "\$docs/$(basename "$picture")" scripts/screenshots.sh scripts/windows/test.sh ||
+        fail "neither scripts/screenshots.sh nor scripts/windows/test.sh writes $picture"
 done
 
 for picture in docs/*.png; do
