@@ -75,6 +75,11 @@ appraise() {
 }
 
 wine reg delete 'HKCU\Software\vobrel' /f > /dev/null 2>&1
+# Wine hands web addresses to the first program of this list; here one that notes what it got.
+browser="$SESSION_DIR/browser.sh"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' "$SESSION_DIR/opened.txt" > "$browser"
+chmod +x "$browser"
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$browser" /f > /dev/null 2>&1
 rm -f "$installed/SanRireki.txt"
 # A colour a user chose earlier, 00FFE0E0 (a pale blue): the program starts in it.
 wine reg add "$key" /v Color /t REG_SZ /d 16769248 /f > /dev/null 2>&1
@@ -225,6 +230,42 @@ sleep 0.5
 [ "$(setting Color)" = 12632319 ] && [ "$(pixel "$window" 4 $((menu_height + 30)))" = "#FFC0C0" ] &&
     pass "フォーム色を元に戻す stores Color 12632319 and shows it" ||
     fail "after フォーム色を元に戻す: Color '$(setting Color)', window $(pixel "$window" 4 $((menu_height + 30)))"
+
+# ﾊﾞｰｼﾞｮﾝ, the second entry of the help menu: the about window, whose link opens the home page
+# through ShellExecuteA.
+open_menu 145
+xdotool key Down Down Return
+about=""
+for tries in $(seq 30); do
+    about=$(xdotool search --onlyvisible --pid $app 2>/dev/null | grep -v "^$window\$" | head -n 1)
+    [ -n "$about" ] && break
+    sleep 0.2
+done
+if [ -n "$about" ]; then
+    sleep 0.5
+    import -window "$about" "$shots/about.png"
+    # The link's text starts at (24, 96) of the window.
+    xdotool mousemove --window "$about" 60 103 click 1
+    for tries in $(seq 25); do
+        [ -s "$SESSION_DIR/opened.txt" ] && break
+        sleep 0.2
+    done
+    expected=$(sed -n 's/.*HomePageAddress = QStringLiteral("\(.*\)");/\1/p' \
+        "$(dirname "$0")/../../appearance/ProductInfo.h")
+    opened=$(cat "$SESSION_DIR/opened.txt" 2>/dev/null)
+    [ -n "$expected" ] && [ "$opened" = "$expected" ] &&
+        pass "the about window's link opens $opened through ShellExecuteA" ||
+        fail "the about window's link opened '$opened', not '$expected'"
+    xdotool mousemove --window "$about" 10 150 click 1
+    sleep 0.3
+    xdotool key alt+F4
+    for tries in $(seq 10); do
+        xdotool search --onlyvisible --pid $app 2>/dev/null | grep -qv "^$window\$" || break
+        sleep 0.3
+    done
+else
+    fail "ﾊﾞｰｼﾞｮﾝ opened no window"
+fi
 
 # A second copy says so and ends after OK; the first runs on.
 (cd "$installed" && exec wine soranika.exe) > "$SESSION_DIR/wine.log" 2>&1 &
