@@ -40,26 +40,7 @@ convert "$here"/data/icons/soranika-{32,128,256}.png "$folder/soranika.ico"
 # Qt's own Japanese texts (the colour dialog's, the buttons'): the same release as this Qt.
 cp /usr/share/qt6/translations/qtbase_ja.qm "$folder/translations/"
 
-# Every library a file imports is in the folder or is Windows' own.
-missing_libraries=()
-while IFS= read -r -d '' file; do
-    for library in $(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
-        [ -f "$folder/$library" ] && continue
-        case "${library,,}" in
-        kernel32.dll | user32.dll | gdi32.dll | shell32.dll | ole32.dll | oleaut32.dll | \
-            advapi32.dll | comdlg32.dll | winspool.drv | ws2_32.dll | msvcrt.dll | imm32.dll | \
-            shlwapi.dll | uxtheme.dll | dwmapi.dll | version.dll | winmm.dll | netapi32.dll | \
-            userenv.dll | mpr.dll | wtsapi32.dll | setupapi.dll | d3d9.dll | dxgi.dll | \
-            d3d11.dll | d2d1.dll | dwrite.dll | comctl32.dll | authz.dll | shcore.dll | \
-            api-ms-win-*) ;;
-        *) missing_libraries+=("$(basename "$file"): $library") ;;
-        esac
-    done
-done < <(find "$folder" \( -name '*.exe' -o -name '*.dll' \) -print0)
-if [ ${#missing_libraries[@]} -gt 0 ]; then
-    printf 'missing from the program folder: %s\n' "${missing_libraries[@]}" >&2
-    exit 1
-fi
+"$here/scripts/windows/check-imports.sh" "$folder"
 
 # The portable zip, and the installer (its uninstaller removes exactly the files it installed).
 zip_name="soranika-$version-windows-x86_64.zip"

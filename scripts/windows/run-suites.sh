@@ -46,24 +46,7 @@ cp -u "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" \
 # Linux suites see through fontconfig.
 find /usr/share/fonts -type f \( -name '*.ttf' -o -name '*.otf' \) -exec ln -sf -t "$run/fonts" {} +
 
-# Every library a file imports is in the folder or is Windows' own.
-missing_libraries=()
-while IFS= read -r -d '' file; do
-    for library in $(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
-        [ -f "$run/$library" ] && continue
-        case "${library,,}" in
-        kernel32.dll | user32.dll | gdi32.dll | shell32.dll | ole32.dll | advapi32.dll | \
-            comdlg32.dll | winspool.drv | ws2_32.dll | msvcrt.dll | imm32.dll | uxtheme.dll | \
-            dwmapi.dll | version.dll | winmm.dll | netapi32.dll | userenv.dll | mpr.dll | \
-            d3d11.dll | dxgi.dll | dwrite.dll | authz.dll | api-ms-win-*) ;;
-        *) missing_libraries+=("$(basename "$file"): $library") ;;
-        esac
-    done
-done < <(find "$run" \( -name '*.exe' -o -name '*.dll' \) -print0)
-if [ ${#missing_libraries[@]} -gt 0 ]; then
-    printf 'missing from %s: %s\n' "$run" "${missing_libraries[@]}" >&2
-    exit 1
-fi
+"$here/scripts/windows/check-imports.sh" "$run"
 
 # Wine leaves out of a program's environment every variable whose name starts with QT_ (so that
 # a Linux desktop's Qt settings do not reach Windows programs); a WINE in front gets one through,

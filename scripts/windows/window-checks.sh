@@ -55,6 +55,26 @@ window_named() {
     done
     return 1
 }
+# Waits up to 6 s for a visible window of the program besides the main window (a dialog, a message,
+# the about window) and prints its id.
+second_window() {
+    local found tries=0
+    while [ $tries -lt 30 ]; do
+        found=$(xdotool search --onlyvisible --pid $app 2>/dev/null | grep -v "^$window\$" | head -n 1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        tries=$((tries + 1))
+        sleep 0.2
+    done
+    return 1
+}
+# Waits up to 3 s until the main window is the program's only visible window again.
+main_window_alone() {
+    local tries
+    for tries in $(seq 10); do
+        xdotool search --onlyvisible --pid $app 2>/dev/null | grep -qv "^$window\$" || return 0
+        sleep 0.3
+    done
+}
 # The colour of pixel ($2, $3) of window $1 as "#RRGGBB".
 pixel() {
     import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |
@@ -145,12 +165,7 @@ fi
 # 印　刷 answers with a window: Windows' print dialog, or, where no printer is set up (as in a
 # fresh Wine prefix), a message that says so.
 click 488 228
-answer=""
-for tries in $(seq 30); do
-    answer=$(xdotool search --onlyvisible --pid $app 2>/dev/null | grep -v "^$window\$" | head -n 1)
-    [ -n "$answer" ] && break
-    sleep 0.2
-done
+answer=$(second_window) || answer=""
 if [ -n "$answer" ]; then
     sleep 0.5
     import -window "$answer" "$shots/print.png"
@@ -158,10 +173,7 @@ if [ -n "$answer" ]; then
     xdotool mousemove --window "$answer" 10 10 click 1
     sleep 0.3
     xdotool key Escape
-    for tries in $(seq 10); do
-        xdotool search --onlyvisible --pid $app 2>/dev/null | grep -qv "^$window\$" || break
-        sleep 0.3
-    done
+    main_window_alone
 else
     fail "印　刷 did nothing that can be seen"
 fi
@@ -202,12 +214,7 @@ fi
 # the program. Cancelled, it keeps the colour.
 open_menu 85
 xdotool key Down Return
-dialog=""
-for tries in $(seq 30); do
-    dialog=$(xdotool search --onlyvisible --pid $app 2>/dev/null | grep -v "^$window\$" | head -n 1)
-    [ -n "$dialog" ] && break
-    sleep 0.2
-done
+dialog=$(second_window) || dialog=""
 if [ -n "$dialog" ] && [ "$(xdotool getwindowname "$dialog")" = 色を選択 ]; then
     sleep 0.5
     import -window "$dialog" "$shots/colour-dialog.png"
@@ -215,10 +222,7 @@ if [ -n "$dialog" ] && [ "$(xdotool getwindowname "$dialog")" = 色を選択 ]; 
     # キャンセル is the last button, at the dialog's bottom right.
     dialog_size=$(window_size "$dialog")
     xdotool mousemove --window "$dialog" $((${dialog_size%x*} - 49)) $((${dialog_size#*x} - 23)) click 1
-    for tries in $(seq 10); do
-        xdotool search --onlyvisible --pid $app 2>/dev/null | grep -qv "^$window\$" || break
-        sleep 0.3
-    done
+    main_window_alone
 else
     fail "フォーム色を変更: ${dialog:+a window named '$(xdotool getwindowname "$dialog")'}${dialog:-no dialog}"
 fi
@@ -235,12 +239,7 @@ sleep 0.5
 # through ShellExecuteA.
 open_menu 145
 xdotool key Down Down Return
-about=""
-for tries in $(seq 30); do
-    about=$(xdotool search --onlyvisible --pid $app 2>/dev/null | grep -v "^$window\$" | head -n 1)
-    [ -n "$about" ] && break
-    sleep 0.2
-done
+about=$(second_window) || about=""
 if [ -n "$about" ]; then
     sleep 0.5
     import -window "$about" "$shots/about.png"
@@ -259,10 +258,7 @@ if [ -n "$about" ]; then
     xdotool mousemove --window "$about" 10 150 click 1
     sleep 0.3
     xdotool key alt+F4
-    for tries in $(seq 10); do
-        xdotool search --onlyvisible --pid $app 2>/dev/null | grep -qv "^$window\$" || break
-        sleep 0.3
-    done
+    main_window_alone
 else
     fail "ﾊﾞｰｼﾞｮﾝ opened no window"
 fi
