@@ -41,7 +41,7 @@ QString OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
         const int error = errno;
         return error == ENXIO ? NotARegularFileReason() : SystemReason(error);
     }
-    struct stat status {};
+    struct stat status{};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         return NotARegularFileReason();

@@ -46,7 +46,7 @@ bool LockFileInstance::claim() {
     int fd = ::open(path.constData(), O_RDWR | O_CREAT | kFlags, 0600);
     if (fd < 0)
         fd = ::open(path.constData(), O_RDONLY | kFlags);
-    struct stat status {};
+    struct stat status{};
     if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
         ::close(fd);
         fd = -1;

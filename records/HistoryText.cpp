@@ -20,7 +20,7 @@ namespace {
 // may not be read is a problem the user has to hear of.
 bool IsMissing(const QString& path) {
 #ifdef Q_OS_UNIX
-    struct stat status {};
+    struct stat status{};
     return ::stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ENOENT;
 #else
     return !QFileInfo::exists(path);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing ソラニカ need, and nothing
+# Installs the Debian 12 or 13 packages that building, running and testing ソラニカ need, and nothing
 # when they are all there already. Run as root, or as a user who may use sudo. Other scripts name
 # the packages they need besides as arguments, and only those are looked at then.
 #   scripts/setup-debian.sh [PACKAGE...]
@@ -11,8 +11,8 @@ packages=(
     fonts-ipafont-gothic           # Japanese gothic faces in place of "ＭＳ Ｐゴシック"
     fonts-mplus                    # a heavy Japanese gothic for the about window's title
     qt6-translations-l10n          # Japanese texts on the standard dialogs' buttons
-    clang libclang-rt-14-dev       # the libFuzzer targets
-    clang-format                   # the formatting check of the test command
+    clang libclang-rt-dev          # the libFuzzer targets
+    clang-format-19                # the formatting check: one version on Debian 12 and 13 alike
     xvfb xdotool                   # end-to-end tests of the real program in a private X server
     at-spi2-core gir1.2-atspi-2.0 python3-gi dbus   # the program read as a screen reader reads it
     imagemagick poppler-utils      # screenshots, and printed pages turned into pictures

@@ -57,7 +57,7 @@ SmallDisk::~SmallDisk() {
 }
 
 qint64 SmallDisk::freeBytes() const {
-    struct statvfs status {};
+    struct statvfs status{};
     if (::statvfs(Native(mountPoint_).constData(), &status) != 0)
         return -1;
     return qint64(status.f_bavail) * qint64(status.f_frsize);

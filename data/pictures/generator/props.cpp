@@ -274,9 +274,8 @@ void drawClock(QPainter& painter, QPointF c, double r, const QColor& rim, double
     SavedState state(painter);
     if (bells) {
         for (double side : {-1.0, 1.0}) {
-            rotated(painter, c, side * 40, [&](QPainter& p) {
-                ellipseInked(p, {0, -r * 1.08}, r * 0.34, r * 0.26, rim);
-            });
+            rotated(painter, c, side * 40,
+                    [&](QPainter& p) { ellipseInked(p, {0, -r * 1.08}, r * 0.34, r * 0.26, rim); });
             lineInked(painter, c + QPointF(side * r * 0.6, r * 0.7),
                       c + QPointF(side * r * 0.85, r * 1.12), rim.darker(120), r * 0.1);
         }
