@@ -35,15 +35,31 @@ private:
     LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
 };
 
-QAccessibleInterface* Interface(const QString&, QObject* object) {
+// A top-level window of the program's is a window named by its title. The role is decided when
+// it is asked for, not when the interface is made: Qt 6.8 makes (and keeps) a window's interface
+// while the window is still being constructed, before SetUpFixedWindow has marked it.
+class FixedWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit FixedWindowAccessible(QWidget* window)
+        : QAccessibleWidget(window) {}
+
+    QAccessible::Role role() const override {
+        return widget()->property(FixedWindowProperty).toBool() ? QAccessible::Window
+                                                                : QAccessibleWidget::role();
+    }
+};
+
+QAccessibleInterface* Interface(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (auto* link = qobject_cast<LinkLabel*>(widget))
         return new LinkAccessible(link);
-    if (widget->isWindow() && widget->property(FixedWindowProperty).toBool() &&
+    // Only where Qt would fall back to its plain widget interface, so that dialogs and message
+    // boxes keep their own.
+    if (className == QLatin1StringView("QWidget") && widget->isWindow() &&
         !qobject_cast<QMainWindow*>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Window);
+        return new FixedWindowAccessible(widget);
     return nullptr;
 }
 

@@ -23,10 +23,13 @@ session_start() {
     export DISPLAY=":$(head -n1 "$SESSION_DIR/display")"
 }
 
+# Safe to call when session_start never ran or failed half-way, as an EXIT trap may.
 session_end() {
-    [ -n "${SESSION_XVFB:-}" ] && kill "$SESSION_XVFB" 2>/dev/null || true
-    wait "$SESSION_XVFB" 2>/dev/null || true
-    [ -n "${SESSION_DIR:-}" ] && rm -rf "$SESSION_DIR"
+    if [ -n "${SESSION_XVFB:-}" ]; then
+        kill "$SESSION_XVFB" 2>/dev/null || true
+        wait "$SESSION_XVFB" 2>/dev/null || true
+    fi
+    if [ -n "${SESSION_DIR:-}" ]; then rm -rf "$SESSION_DIR"; fi
 }
 
 # Prints the id of the first visible window of process $1, waiting up to 15 s for it.
