@@ -57,10 +57,20 @@ pass "the desktop entry validates, is in Japanese and English and names the inst
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 [ -f "$metainfo" ] || fail "the metainfo is missing"
 # validate-tree also finds the desktop entry and the icon the metainfo relies on.
+# AppStream 1.0 (Debian 13) wants the developer as <developer id><name>; 0.16 (Debian 12) does
+# not know that tag yet and notes it, pedantically, as unknown: that one remark is expected there.
+expected='^$'
+case $(appstreamcli --version) in
+*" 0."*) expected='^ *I: [^ ]*: unknown-tag developer$' ;;
+esac
 for check in "validate $metainfo" "validate-tree $prefix"; do
+    status=0
     report=$(appstreamcli ${check%% *} --no-net --strict --pedantic --explain "${check#* }" 2>&1) ||
+        status=$?
+    remarks=$(grep '^ *[EWIP]: ' <<< "$report" | grep -v "$expected" || true)
+    [ -z "$remarks" ] || { echo "$report"; fail "appstreamcli $check has remarks"; }
+    [ $status -eq 0 ] || grep -q "$expected" <<< "$report" ||
         { echo "$report"; fail "appstreamcli $check fails"; }
-    ! grep -q '^ *[EWIP]: ' <<< "$report" || { echo "$report"; fail "appstreamcli $check has remarks"; }
 done
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
