@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Builds Qt for Windows (x86_64, MinGW-w64) once, from Debian's own source of qt6-base — the same
-# 6.4.2 as the host Qt, which a cross build of Qt needs — into a cache folder outside the clone,
-# which every later run reuses:
-#     ${SORANIKA_QT_WINDOWS:-$HOME/.cache/soranika/qt-6.4.2-mingw64}
-# About half an hour on two quiet cores. Installs what is missing (a deb-src entry for the
-# archive this machine already uses, the cross compiler, Ninja). Prints the prefix at the end.
+# Builds Qt for Windows (x86_64, MinGW-w64) once, from Debian's own source of qt6-base at exactly
+# the version of the host Qt (6.4.2 on Debian 12, 6.8.2 on Debian 13) — a cross build of Qt runs
+# the host's moc, rcc and uic, which must match it — into a cache folder outside the clone, which
+# every later run reuses:
+#     ${SORANIKA_QT_WINDOWS:-$HOME/.cache/soranika/qt-VERSION-mingw64}
+# About half an hour on two quiet cores. Installs what is missing (the host Qt, deb-src entries for
+# the archives this machine already uses, the cross compiler, Ninja). Prints the prefix at the end.
 #   scripts/windows/build-qt.sh
 set -euo pipefail
-prefix=${SORANIKA_QT_WINDOWS:-$HOME/.cache/soranika/qt-6.4.2-mingw64}
+here=$(cd "$(dirname "$0")/../.." && pwd)
+"$here/scripts/setup-debian.sh" qt6-base-dev > /dev/null
+# The Debian version of the host Qt (say 6.8.2+dfsg-9) and its upstream part (6.8.2).
+debian_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+version=${debian_version%%[+~-]*}
+prefix=${SORANIKA_QT_WINDOWS:-$HOME/.cache/soranika/qt-$version-mingw64}
 # The cross toolchain lives in the prefix: qt-cmake names the file Qt was configured with, so it
 # must outlast the build of Qt.
 toolchain=$prefix/share/soranika-mingw-w64.cmake
@@ -31,26 +37,35 @@ fi
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-here=$(cd "$(dirname "$0")/../.." && pwd)
 "$here/scripts/setup-debian.sh" g++-mingw-w64-x86-64-posix ninja-build cmake dpkg-dev xz-utils
 
-# The source comes from the archive the machine already uses: its deb entry names it.
+# The source comes from the archives the machine already uses: a deb-src twin of each deb entry
+# (the release's updates and security suites too, where the host Qt may come from).
 sources=/etc/apt/sources.list.d/soranika-debian-src.sources
-if [ ! -f "$sources" ]; then
-    uri=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources 2>/dev/null ||
-          true)
-    [ -n "$uri" ] || uri=$(awk '/^deb / { print $2; exit }' /etc/apt/sources.list)
-    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
-        "$uri" /usr/share/keyrings/debian-archive-keyring.gpg | "${sudo[@]}" tee "$sources" > /dev/null
+if [ ! -f "$sources" ] || ! apt-get source --print-uris "qt6-base=$debian_version" > /dev/null 2>&1
+then
+    {
+        for file in /etc/apt/sources.list.d/*.sources; do
+            [ "$file" = "$sources" ] && continue
+            grep -q '^URIs:.*debian' "$file" || continue
+            sed -e 's/^Types: deb$/Types: deb-src/' -e '/^#/d' "$file"
+            echo
+        done
+        if [ -f /etc/apt/sources.list ]; then
+            awk '$1 == "deb" && $2 ~ /debian/ {
+                $1 = ""; printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n", $2, $3
+                printf "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg\n\n" }' \
+                /etc/apt/sources.list
+        fi
+    } | "${sudo[@]}" tee "$sources" > /dev/null
     "${sudo[@]}" apt-get update -q
 fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-(cd "$work" && apt-get source --download-only qt6-base > /dev/null)
-tar -xf "$work"/qt6-base_6.4.2*.orig.tar.xz -C "$work"
-source_dir=$(ls -d "$work"/qtbase-everywhere-src-6.4.2)
-
+(cd "$work" && apt-get source --download-only "qt6-base=$debian_version" > /dev/null)
+tar -xf "$work"/qt6-base_"$version"*.orig.tar.xz -C "$work"
+source_dir=$(ls -d "$work/qtbase-everywhere-src-$version")
 
 # Only what the program uses: Core, Gui, Widgets, PrintSupport, Test and the windows, offscreen
 # and minimal platforms; Debian's source lacks wintab.h, so no tablet support.

@@ -31,11 +31,10 @@ cp "$build"/program/soranika.exe "$build"/program/soranika-cli.exe "$build"/prog
     "$build"/program/readme.txt "$folder/"
 for module in Core Gui Widgets PrintSupport; do cp "$qt/bin/Qt6$module.dll" "$folder/"; done
 cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+# The native look: qwindowsvistastyle.dll up to Qt 6.6, qmodernwindowsstyle.dll from 6.7.
+cp "$qt"/plugins/styles/q*windows*style.dll "$folder/styles/"
 cp "$qt"/plugins/imageformats/{qgif,qico,qjpeg}.dll "$folder/imageformats/"
-mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
-cp "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" \
-    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$folder/"
+"$here/scripts/windows/copy-runtime.sh" "$folder"
 convert "$here"/data/icons/soranika-{32,128,256}.png "$folder/soranika.ico"
 # Qt's own Japanese texts (the colour dialog's, the buttons'): the same release as this Qt.
 cp /usr/share/qt6/translations/qtbase_ja.qm "$folder/translations/"

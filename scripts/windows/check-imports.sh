@@ -15,7 +15,7 @@ while IFS= read -r -d '' file; do
             shlwapi.dll | uxtheme.dll | dwmapi.dll | version.dll | winmm.dll | netapi32.dll | \
             userenv.dll | mpr.dll | wtsapi32.dll | setupapi.dll | d3d9.dll | dxgi.dll | \
             d3d11.dll | d2d1.dll | dwrite.dll | comctl32.dll | authz.dll | shcore.dll | \
-            api-ms-win-*) ;;
+            d3d12.dll | api-ms-win-*) ;; # d3d12.dll: Qt 6.8's Gui; Windows 10 and Wine have it
         *) missing_libraries+=("$(basename "$file"): $library") ;;
         esac
     done

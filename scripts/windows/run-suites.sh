@@ -39,9 +39,7 @@ mkdir -p "$run/platforms" "$run/fonts"
 for suite in "${suites[@]}"; do cp -u "$build/$suite.exe" "$run/"; done
 for module in Core Gui Widgets PrintSupport Test; do cp -u "$qt/bin/Qt6$module.dll" "$run/"; done
 cp -u "$qt/plugins/platforms/qoffscreen.dll" "$run/platforms/"
-mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
-cp -u "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" \
-    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$run/"
+"$here/scripts/windows/copy-runtime.sh" "$run"
 # The offscreen platform on Windows reads the fonts of one folder, no system's: the faces the
 # Linux suites see through fontconfig.
 find /usr/share/fonts -type f \( -name '*.ttf' -o -name '*.otf' \) -exec ln -sf -t "$run/fonts" {} +
