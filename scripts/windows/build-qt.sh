@@ -53,7 +53,7 @@ then
         done
         if [ -f /etc/apt/sources.list ]; then
             awk '$1 == "deb" && $2 ~ /debian/ {
-                $1 = ""; printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n", $2, $3
+                printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\n", $2, $3
                 printf "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg\n\n" }' \
                 /etc/apt/sources.list
         fi
