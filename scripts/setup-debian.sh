@@ -15,6 +15,8 @@ packages=(
     clang-format-19                # the formatting check: one version on Debian 12 and 13 alike
     xvfb xdotool                   # end-to-end tests of the real program in a private X server
     at-spi2-core gir1.2-atspi-2.0 python3-gi dbus   # the program read as a screen reader reads it
+    orca                           # ... and as a screen reader speaks it
+    weston qt6-wayland             # the program as a client of a Wayland compositor
     imagemagick poppler-utils      # screenshots, and printed pages turned into pictures
     desktop-file-utils             # checks the installed desktop entry
     scdoc man-db                   # the manual pages: built to roff, checked with man --warnings
