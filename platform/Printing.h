@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QPrinter;
@@ -15,7 +17,9 @@ public:
     // Whether the dialog would have anything to print on. Windows' own dialog has nothing to
     // offer when no printer is set up, and closes without a word.
     virtual bool hasPrinter() const = 0;
-    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) = 0;
+    // `documentName` names the print job, and the file proposed when printing to a PDF file.
+    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget* parent,
+                                                    const QString& documentName) = 0;
 };
 
 } // namespace soranika

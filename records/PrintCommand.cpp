@@ -23,10 +23,9 @@ bool PrintReading(QWidget& page, const FillDetailPage& fill, const QString& jobN
     if (!platform.printing.hasPrinter())
         return warn(QStringLiteral("使えるプリンターがありません。"
                                    "プリンターを追加してから、もう一度印刷して下さい。"));
-    const std::unique_ptr<QPrinter> printer = platform.printing.choosePrinter(parent);
+    const std::unique_ptr<QPrinter> printer = platform.printing.choosePrinter(parent, jobName);
     if (!printer)
         return false;
-    printer->setDocName(jobName);
     if (const auto problem = fill())
         return warn(QStringLiteral("この性格の画像を読み込めません。\n") + *problem);
     if (const auto problem = PrintWindowPage(page, *printer))

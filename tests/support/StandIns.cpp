@@ -60,13 +60,15 @@ std::optional<QColor> ScriptedColourDialog::chooseColour(QWidget*, const QColor&
     return answer;
 }
 
-std::unique_ptr<QPrinter> PdfPrinting::choosePrinter(QWidget*) {
+std::unique_ptr<QPrinter> PdfPrinting::choosePrinter(QWidget*, const QString& documentName) {
     ++dialogs;
+    documentNames.append(documentName);
     if (cancel)
         return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setDocName(documentName);
     // A PDF printer with no file name refuses to begin, like a printer that is not there.
     printer->setOutputFileName(refuse ? QString() : pdfPath);
     return printer;

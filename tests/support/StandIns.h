@@ -97,13 +97,14 @@ private:
 class PdfPrinting final : public Printing {
 public:
     bool hasPrinter() const override { return !noPrinter; }
-    std::unique_ptr<QPrinter> choosePrinter(QWidget* parent) override;
+    std::unique_ptr<QPrinter> choosePrinter(QWidget* parent, const QString& documentName) override;
 
     QString pdfPath;        // where the next page goes
     bool noPrinter = false; // as on a Windows without a printer set up
     bool cancel = false;
     bool refuse = false; // hand out a printer that cannot print
     int dialogs = 0;
+    QStringList documentNames; // as each dialog was asked
 };
 
 class StandInTextViewer final : public TextViewer {
