@@ -8,20 +8,27 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QShortcut>
 #include <QVariant>
 #include <QWidget>
 
 namespace soranika {
 
-void SetUpFixedWindow(QWidget* window, const QString& title, bool minimisable) {
+void SetUpFixedWindow(QWidget* window, const QString& title, WindowKind kind) {
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
-    if (minimisable)
+    if (kind == WindowKind::Main)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
     window->setWindowTitle(title);
     window->setWindowIcon(ProgramIcon());
     window->setProperty(FixedWindowProperty, true);
+    if (kind == WindowKind::Secondary) {
+        // Wherever the focus is in the window; a list that is open takes the key first.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+        escape->setContext(Qt::WindowShortcut);
+        QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    }
 }
 
 void SetClientSize(QWidget* clientArea, int widthTwips, int heightTwips) {

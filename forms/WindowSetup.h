@@ -7,9 +7,14 @@ class QWidget;
 
 namespace soranika {
 
-// Gives a top-level window its title and the program icon; it can be minimised when asked, but
-// never maximised or resized.
-void SetUpFixedWindow(QWidget* window, const QString& title, bool minimisable);
+enum class WindowKind {
+    Main,      // can be minimised
+    Secondary, // closes with Escape
+};
+
+// Gives a top-level window its title and the program icon. No window asks for a maximise button
+// (Qt's own title bar on Wayland shows one all the same).
+void SetUpFixedWindow(QWidget* window, const QString& title, WindowKind kind);
 
 // The property that marks a window made by SetUpFixedWindow.
 inline constexpr char FixedWindowProperty[] = "soranikaFixedWindow";

@@ -154,7 +154,7 @@ Form1::Form1(Platform& platform)
     : WindowColour([this] { return colouredForms(); })
     , platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
-    SetUpFixedWindow(this, ApplicationTitle, true);
+    SetUpFixedWindow(this, ApplicationTitle, WindowKind::Main);
     buildControls();
     buildMenus();
     client_->installEventFilter(this);
