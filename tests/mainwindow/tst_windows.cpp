@@ -1,5 +1,5 @@
 // The secondary windows as the person at the keyboard meets them: Escape closes each of them,
-// never the main window.
+// never the main window, and the command that shows one brings it back when it was minimised.
 
 #include "FindControl.h"
 #include "Fonts.h"
@@ -37,6 +37,7 @@ private slots:
     void escapeClosesEachSecondaryWindow_data();
     void escapeClosesEachSecondaryWindow();
     void escapeLeavesTheMainWindowOpen();
+    void showingAgainBringsBackAMinimisedWindow();
 
 private:
     void enterReading();
@@ -132,6 +133,27 @@ void TestWindows::escapeLeavesTheMainWindowOpen() {
         QTest::keyClick(control, Qt::Key_Escape);
         QVERIFY2(form.isVisible(), name);
     }
+}
+
+void TestWindows::showingAgainBringsBackAMinimisedWindow() {
+    Form1& form = *form_;
+    enterReading();
+    form.Command5_Click();
+    Form3* detail = form.form3();
+    QVERIFY(QTest::qWaitForWindowExposed(detail));
+    detail->showMinimized();
+    QTRY_VERIFY(detail->isMinimized());
+    form.Command5_Click();
+    QCOMPARE(form.form3(), detail);
+    QTRY_VERIFY(!detail->isMinimized());
+    QVERIFY(detail->isVisible());
+
+    form.mnu_ver_Click();
+    Form4* about = form.form4();
+    about->showMinimized();
+    QTRY_VERIFY(about->isMinimized());
+    form.mnu_ver_Click();
+    QTRY_VERIFY(!about->isMinimized());
 }
 
 QTEST_MAIN(TestWindows)
