@@ -94,12 +94,14 @@ shot() { # NAME: the weston output, kept in the screenshot folder
 }
 now="$SESSION_DIR/now.png"
 look() { import -window root -crop ${output_width}x${output_height}+0+0 +repage "$now"; }
-# Prints "W H X Y" for each area of the window colour on the screen that was last looked at.
+# Prints "W H X Y" for each area of the window colour on the screen that was last looked at
+# (ImageMagick 7, on Debian 13, may call the white of the mask "gray(255)").
 areas() {
     convert "$now" -alpha off -fill black +opaque "#$window_colour" -fill white \
         -opaque "#$window_colour" -define connected-components:verbose=true \
         -define connected-components:area-threshold=3000 -connected-components 4 null: |
-        awk '$NF == "srgb(255,255,255)" { split($2, g, /[x+]/); print g[1], g[2], g[3], g[4] }'
+        awk '$NF ~ /^(srgb\(255,255,255\)|gray\(255\)|white)$/ {
+            split($2, g, /[x+]/); print g[1], g[2], g[3], g[4] }'
 }
 # Waits up to 10 s for an area of the window colour W x H (give or take 2 pixels, or at least W
 # wide when H is "wide") and prints its "X Y W H".
