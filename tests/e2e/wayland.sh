@@ -161,7 +161,11 @@ title_button() { # minimise|maximise|close LEFT TOP WIDTH of the window below it
 # --- The main window: 535 x 375 pixels below its menu bar; its two top rows are rules.
 start_program
 app=$!
-main=$(find_area 535 373) || fail "no main window (is Qt's Wayland platform installed?)"
+main=$(find_area 535 373) || {
+    grep -Eq 'Could not (find|load) the Qt platform plugin' "$SESSION_DIR/program.log" &&
+        skip "Qt's Wayland platform is missing (qt6-wayland; scripts/setup-debian.sh installs it)"
+    fail "no main window"
+}
 read -r mx my _ _ <<< "$main"
 my=$((my - 2))
 # The menu bar's height: the light rows of the title bar and the menu bar over the client area,
