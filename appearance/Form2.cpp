@@ -26,7 +26,7 @@ const std::array<ControlSpec, 1> kControls{{
 
 Form2::Form2() {
     setObjectName(QStringLiteral("Form2"));
-    SetUpFixedWindow(this, kCaption, false);
+    SetUpFixedWindow(this, kCaption, WindowKind::Secondary);
     SetClientSize(this, 7470, 5730);
     setFont(MakeFont({.points = 12}));
     const auto controls = BuildControls(this, kControls);

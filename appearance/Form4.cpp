@@ -70,7 +70,7 @@ const std::array<LineSpec, 5> kLines{{
 
 Form4::Form4() {
     setObjectName(QStringLiteral("Form4"));
-    SetUpFixedWindow(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), false);
+    SetUpFixedWindow(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), WindowKind::Secondary);
     SetClientSize(this, 5250, 2910);
     setFont(MakeFont({.points = 11.25}));
     const auto controls = BuildControls(this, kControls, kLines);

@@ -17,6 +17,13 @@ QRect CompactComboStyle::subControlRect(ComplexControl control, const QStyleOpti
     return rect;
 }
 
+int CompactComboStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                                 QStyleHintReturn* returned) const {
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+}
+
 QStyle* CompactComboStyle::shared() {
     static CompactComboStyle* style = new CompactComboStyle;
     return style;

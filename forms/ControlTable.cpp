@@ -90,6 +90,7 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
             combo->setCurrentIndex(-1);
         }
         combo->setStyle(CompactComboStyle::shared());
+        combo->setMaxVisibleItems(ListBoxRows);
         control = combo;
         break;
     }

@@ -33,6 +33,9 @@ enum class ControlKind {
     Picture,       // stretched to its box
 };
 
+// The rows a list opens with, below its box; a longer list scrolls.
+inline constexpr int ListBoxRows = 12;
+
 struct ControlSpec {
     const char* name; // the designer's name, also the control's objectName
     ControlKind kind;

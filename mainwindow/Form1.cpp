@@ -29,7 +29,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -154,7 +153,7 @@ Form1::Form1(Platform& platform)
     : WindowColour([this] { return colouredForms(); })
     , platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
-    SetUpFixedWindow(this, ApplicationTitle, true);
+    SetUpFixedWindow(this, ApplicationTitle, WindowKind::Main);
     buildControls();
     buildMenus();
     client_->installEventFilter(this);
@@ -174,7 +173,7 @@ void Form1::buildControls() {
     SetClientSize(client_, 8025, 5625);
     SetBackground(client_, ColourFromValue(DefaultWindowColour));
     setCentralWidget(client_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FitMainWindowToClient(this);
 
     const auto controls = BuildControls(client_, kControls, kLines);
     Combo1 = {Control<QComboBox>(controls, "Combo1(0)"), Control<QComboBox>(controls, "Combo1(1)"),
@@ -463,13 +462,7 @@ void Form1::showStatus(const StatusTexts& status) {
 }
 
 void Form1::bringUp(QWidget* window) {
-    // A window opens in the middle of the screen; one that is open stays where the user put it
-    // and comes to the front. It is never modal.
-    if (!window->isVisible())
-        CentreOnScreen(window);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    BringUp(window, this);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -82,7 +82,7 @@ const std::array<LineSpec, 2> kLines{{
 
 Form3::Form3() {
     setObjectName(QStringLiteral("Form3"));
-    SetUpFixedWindow(this, QStringLiteral("詳細表示"), false);
+    SetUpFixedWindow(this, QStringLiteral("詳細表示"), WindowKind::Secondary);
     SetClientSize(this, 8910, 7875);
     setFont(MakeFont({.points = 12}));
     const auto controls = BuildControls(this, kControls, kLines);

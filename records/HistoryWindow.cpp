@@ -52,7 +52,7 @@ QString HistoryNote(const HistoryText& history) {
 
 HistoryWindow::HistoryWindow() {
     setObjectName(QStringLiteral("HistoryWindow"));
-    SetUpFixedWindow(this, QStringLiteral("履歴表示"), false);
+    SetUpFixedWindow(this, QStringLiteral("履歴表示"), WindowKind::Secondary);
     SetClientSize(this, 9360, 6480);
     setFont(MakeFont({.points = 12}));
     const auto controls = BuildControls(this, kControls);

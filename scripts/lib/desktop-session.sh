@@ -1,6 +1,6 @@
 # Helpers for driving the real program in a private X server (Xvfb) with xdotool. Source this
 # file; it sets DISPLAY, HOME and the XDG folders to a throw-away session folder, so nothing of
-# the user's own settings is read or written.
+# the user's own settings is read or written. SESSION_SCREEN sets the screen (1024x768x24).
 
 session_start() {
     SESSION_DIR=$(mktemp -d)
@@ -12,7 +12,8 @@ session_start() {
     exec 5> "$SESSION_DIR/display"
     # -noreset: when its last client goes the server would start over, refusing connections for
     # a moment; the tests kill a copy and start the next one at once.
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset > "$SESSION_DIR/xvfb.log" 2>&1 &
+    Xvfb -displayfd 5 -screen 0 "${SESSION_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
+        > "$SESSION_DIR/xvfb.log" 2>&1 &
     SESSION_XVFB=$!
     local tries=0
     while [ ! -s "$SESSION_DIR/display" ]; do

@@ -1,0 +1,160 @@
+// The secondary windows as the person at the keyboard meets them: Escape closes each of them,
+// never the main window, and the command that shows one brings it back when it was minimised.
+
+#include "FindControl.h"
+#include "Fonts.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "HistoryWindow.h"
+#include "JapaneseFonts.h"
+#include "StandIns.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace soranika;
+using namespace soranika::testing;
+using namespace Qt::StringLiterals;
+
+class TestWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void escapeClosesEachSecondaryWindow_data();
+    void escapeClosesEachSecondaryWindow();
+    void escapeLeavesTheMainWindowOpen();
+    void showingAgainBringsBackAMinimisedWindow();
+
+private:
+    void enterReading();
+
+    std::unique_ptr<StandInPlatform> system_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<Form1> form_;
+};
+
+// How each secondary window is opened from the main window, and the window it opens.
+using OpenWindow = std::function<QWidget*(Form1&)>;
+Q_DECLARE_METATYPE(OpenWindow)
+
+void TestWindows::initTestCase() {
+    if (const QString missing = MissingJapaneseFonts(); !missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    InstallFontSubstitutions();
+}
+
+void TestWindows::init() {
+    system_ = std::make_unique<StandInPlatform>();
+    platform_ = std::make_unique<Platform>(system_->platform());
+    form_ = std::make_unique<Form1>(*platform_);
+    QVERIFY(form_->Form_Load());
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void TestWindows::cleanup() {
+    form_.reset();
+    platform_.reset();
+    system_.reset();
+}
+
+void TestWindows::enterReading() {
+    Form1& form = *form_;
+    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
+    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
+    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
+    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    form.Command1_Click();
+}
+
+void TestWindows::escapeClosesEachSecondaryWindow_data() {
+    QTest::addColumn<OpenWindow>("open");
+    QTest::newRow("detail") << OpenWindow([](Form1& form) -> QWidget* {
+        form.Command5_Click();
+        return form.form3();
+    });
+    QTest::newRow("explanation") << OpenWindow([](Form1& form) -> QWidget* {
+        form.Mnu_setumei_Click();
+        return form.form2();
+    });
+    QTest::newRow("about") << OpenWindow([](Form1& form) -> QWidget* {
+        form.mnu_ver_Click();
+        return form.form4();
+    });
+#ifndef Q_OS_WIN // there the history opens in Notepad
+    QTest::newRow("history") << OpenWindow([](Form1& form) -> QWidget* {
+        form.Mnu_Rireki_Click();
+        return form.historyWindow();
+    });
+#endif
+}
+
+void TestWindows::escapeClosesEachSecondaryWindow() {
+    QFETCH(OpenWindow, open);
+    enterReading();
+    QFile readme(system_->folder.filePath(u"readme.txt"_s)); // for the explanation window
+    QVERIFY(readme.open(QIODevice::WriteOnly));
+    readme.write("help\r\n");
+    readme.close();
+
+    QPointer<QWidget> window = open(*form_);
+    QVERIFY(window && window->isVisible());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    // The key goes where the keyboard is: to the control that has the focus, if any.
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.data();
+    QCOMPARE(focus->window(), window.data());
+    QTest::keyClick(focus, Qt::Key_Escape);
+    QTRY_VERIFY(window.isNull() || !window->isVisible());
+    QVERIFY(form_->isVisible());
+    QVERIFY(system_->messages.shown.isEmpty());
+}
+
+void TestWindows::escapeLeavesTheMainWindowOpen() {
+    Form1& form = *form_;
+    for (const char* name : {"Combo1(0)", "Text1(0)", "Command1"}) {
+        auto* control = Find<QWidget>(form, name);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Escape);
+        QVERIFY2(form.isVisible(), name);
+    }
+}
+
+void TestWindows::showingAgainBringsBackAMinimisedWindow() {
+    Form1& form = *form_;
+    enterReading();
+    form.Command5_Click();
+    Form3* detail = form.form3();
+    QVERIFY(QTest::qWaitForWindowExposed(detail));
+    detail->showMinimized();
+    QTRY_VERIFY(detail->isMinimized());
+    form.Command5_Click();
+    QCOMPARE(form.form3(), detail);
+    QTRY_VERIFY(!detail->isMinimized());
+    QVERIFY(detail->isVisible());
+
+    form.mnu_ver_Click();
+    Form4* about = form.form4();
+    about->showMinimized();
+    QTRY_VERIFY(about->isMinimized());
+    form.mnu_ver_Click();
+    QTRY_VERIFY(!about->isMinimized());
+}
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
