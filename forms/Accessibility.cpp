@@ -3,8 +3,12 @@
 #include "LinkLabel.h"
 #include "WindowSetup.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QVariant>
 
 namespace soranika {
@@ -49,12 +53,102 @@ public:
     }
 };
 
+// A list box the user only picks from. Qt names it by the item it shows and gives it no value,
+// so a screen reader says "5 combo box" and nothing when the item changes. Here it is named by
+// its label (月, 日) and its value, the item it shows, is its text: Orca reads a combo box's
+// value from that text.
+class DropDownListAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit DropDownListAccessible(QComboBox* box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return box()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = box()->view() && box()->view()->isVisible();
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    // The shown item as read-only text, without caret or selection.
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    QString shown() const { return box()->currentText(); }
+};
+
+// Where a window says something to screen readers that its controls do not show by a change
+// of focus: a widget without size, so nothing on the screen changes, that screen readers take
+// for a notification. Each time it is shown, Orca speaks its name.
+class ScreenReaderNotice final : public QWidget {
+public:
+    explicit ScreenReaderNotice(QWidget* window)
+        : QWidget(window) {
+        setObjectName(QStringLiteral("ScreenReaderNotice"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+
+    void say(const QString& words) {
+        hide();
+        setAccessibleName(words);
+        show();
+    }
+};
+
+class NoticeAccessible final : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QWidget* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+};
+
 QAccessibleInterface* Interface(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (auto* link = qobject_cast<LinkLabel*>(widget))
         return new LinkAccessible(link);
+    if (dynamic_cast<ScreenReaderNotice*>(widget))
+        return new NoticeAccessible(widget);
+    if (auto* box = qobject_cast<QComboBox*>(widget); box && !box->isEditable())
+        return new DropDownListAccessible(box);
     // Only where Qt would fall back to its plain widget interface, so that dialogs and message
     // boxes keep their own.
     if (className == QLatin1StringView("QWidget") && widget->isWindow() &&
@@ -63,7 +157,54 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// One line: each line break becomes the end of a sentence.
+QString SpokenText(const QString& text) {
+    QString spoken;
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    for (QString line : text.split(lineBreaks, Qt::SkipEmptyParts)) {
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!spoken.isEmpty() && !QStringLiteral("。．.！？!?").contains(spoken.back()))
+            spoken += u'。';
+        spoken += line;
+    }
+    return spoken;
+}
+
+class FocusFirst final : public QObject {
+public:
+    static FocusFirst& instance() {
+        static auto* filter = new FocusFirst(qApp);
+        return *filter;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+            QAccessibleEvent focus(static_cast<QWidget*>(watched), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    using QObject::QObject;
+};
+
 } // namespace
+
+void SayToScreenReader(QWidget* control, const QString& text) {
+    QWidget* window = control->window();
+    auto* notice = window->findChild<ScreenReaderNotice*>(QStringLiteral("ScreenReaderNotice"),
+                                                          Qt::FindDirectChildrenOnly);
+    if (!notice)
+        notice = new ScreenReaderNotice(window);
+    notice->say(SpokenText(text));
+}
+
+void ReportFocusBeforeCaret(QLineEdit* box) {
+    box->installEventFilter(&FocusFirst::instance());
+}
 
 void InstallAccessibility() {
     static bool installed = false;

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "BirthDate.h"
 #include "Clock.h"
 #include "ControlTable.h"
@@ -209,6 +210,8 @@ void Form1::buildControls() {
         connect(pressed, &QPushButton::clicked, this, handler);
         return pressed;
     };
+    Command1 = Control<QPushButton>(controls, "Command1");
+    btnKioku = Control<QPushButton>(controls, "btnKioku");
     const QList<QWidget*> tabOrder{
         Combo1[0],
         Text1[0],
@@ -222,6 +225,10 @@ void Form1::buildControls() {
         button("Command4", &Form1::Command4_Click),
         button("Command3", &Form1::Command3_Click),
         button("Command2", &Form1::Command2_Click),
+        // After the designed twelve: the reading's title and prose, read-only stops that take
+        // the focus while a reading is shown, so that it can be heard again.
+        Label6,
+        Label2,
     };
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -282,6 +289,8 @@ void Form1::Command1_Click() {
     }
     Label2->setCaption(CurrentReading.TypeText + QStringLiteral("\r\r"));
     Label6->setCaption(CurrentReading.TypeTitle);
+    showReadingToKeyboard(true);
+    SayToScreenReader(Command1, CurrentReading.TypeTitle + u'\n' + CurrentReading.TypeText);
 }
 
 void Form1::Command5_Click() {
@@ -296,8 +305,10 @@ void Form1::btnKioku_Click() {
     if (!requireReading(kRecordFirst))
         return;
     if (const auto status =
-            RecordReading(CurrentReading, Text4->text(), Text2->text(), platform_, this))
+            RecordReading(CurrentReading, Text4->text(), Text2->text(), platform_, this)) {
         showStatus(*status);
+        SayToScreenReader(btnKioku, status->countLabel);
+    }
 }
 
 void Form1::Command4_Click() {
@@ -360,8 +371,14 @@ void Form1::Command3_Click() {
     Text4->clear();
     Label2->setCaption({});
     Label6->setCaption({});
+    showReadingToKeyboard(false);
     Text2->clear();
     Combo1[0]->setFocus();
+}
+
+void Form1::showReadingToKeyboard(bool shown) {
+    for (QLabel* label : {Label6, Label2})
+        label->setFocusPolicy(shown ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void Form1::Command2_Click() {
