@@ -6,9 +6,12 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QVariant>
 
 namespace soranika {
@@ -172,6 +175,9 @@ QString SpokenText(const QString& text) {
     return spoken;
 }
 
+// Qt's text box, taking the focus by Tab, selects its text before Qt reports the focus, and
+// Orca, hearing of the selection first, takes the box as already announced. The box here takes
+// the focus as a plain focus change and selects its text just after, once the focus is out.
 class FocusFirst final : public QObject {
 public:
     static FocusFirst& instance() {
@@ -180,11 +186,20 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
-            QAccessibleEvent focus(static_cast<QWidget*>(watched), QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
-        return QObject::eventFilter(watched, event);
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (!box || event->type() != QEvent::FocusIn)
+            return QObject::eventFilter(watched, event);
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+            reason != Qt::ShortcutFocusReason)
+            return QObject::eventFilter(watched, event);
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(box, &plain);
+        QTimer::singleShot(0, box, [box] {
+            if (box->hasFocus() && !box->hasSelectedText())
+                box->selectAll();
+        });
+        return true;
     }
 
 private:

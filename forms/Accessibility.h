@@ -19,8 +19,9 @@ void InstallAccessibility();
 // without its text, so a control's own name cannot carry the words.)
 void SayToScreenReader(QWidget* control, const QString& text);
 
-// A text box tells screen readers that it has the focus before anything about its caret: Qt
-// reports the caret first, and Orca then takes the box as already announced and stays silent.
+// A text box tells screen readers that it has the focus before anything about its caret or its
+// selection: Qt reports those first when Tab selects the text, and Orca then takes the box as
+// already announced and stays silent. The text is still selected, a moment later.
 void ReportFocusBeforeCaret(QLineEdit* box);
 
 } // namespace soranika
