@@ -212,6 +212,9 @@ void Form1::buildControls() {
     };
     Command1 = Control<QPushButton>(controls, "Command1");
     btnKioku = Control<QPushButton>(controls, "btnKioku");
+    // Qt leaves a control that takes no focus out of the order it is given: the title and the
+    // prose are put in as focus stops, and wait without focus for a reading.
+    showReadingToKeyboard(true);
     const QList<QWidget*> tabOrder{
         Combo1[0],
         Text1[0],
@@ -232,6 +235,7 @@ void Form1::buildControls() {
     };
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    showReadingToKeyboard(false);
 }
 
 void Form1::buildMenus() {

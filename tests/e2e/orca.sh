@@ -18,6 +18,8 @@ fi
 registry_before=$(pgrep -f at-spi2-registryd || true)
 cleanup() {
     kill ${orca_pid:-} ${app:-} ${launcher:-} 2>/dev/null || true
+    # Orca ends itself hard when told to stop; the shell need not say so.
+    wait ${orca_pid:-} 2>/dev/null || true
     for pid in $(pgrep -f at-spi2-registryd || true); do
         grep -qw "$pid" <<< "$registry_before" || kill "$pid" 2>/dev/null || true
     done
@@ -54,4 +56,4 @@ else
     # A launcher that is no Python script is run as it is; its log may then come late.
     "$orca" --debug-file="$log" > "$SESSION_DIR/orca.log" 2>&1 & orca_pid=$!
 fi
-${SORANIKA_ORCA_DRIVER:-/usr/bin/python3 "$here/orca-checks.py"} "$log" "$app"
+/usr/bin/python3 "$here/orca-checks.py" "$log" "$app"
