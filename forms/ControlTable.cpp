@@ -86,9 +86,11 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
     case ControlKind::EditableCombo:
     case ControlKind::DropDownList: {
         auto* combo = new QComboBox(form);
+        // Editable before it holds anything: adding the items tells screen readers of the box,
+        // and what they are told it is then stays.
+        combo->setEditable(row.kind == ControlKind::EditableCombo);
         combo->addItems(row.text.split(u'|'));
         if (row.kind == ControlKind::EditableCombo) {
-            combo->setEditable(true);
             // Enter must not add the typed text to the list.
             combo->setInsertPolicy(QComboBox::NoInsert);
         } else {
