@@ -5,11 +5,15 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QVariant>
@@ -142,7 +146,130 @@ public:
         : QAccessibleWidget(notice, QAccessible::Notification) {}
 };
 
+// An entry of the program's menus (or a menu in its menu bar), read by the name it was given:
+// the half-width kana of a caption such as ﾌｧｲﾙ(&F) would be spelled out, where ファイル is a word.
+// A checkable entry says whether it is checked.
+class MenuEntryAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit MenuEntryAccessible(QAction* entry)
+        : entry_(entry) {}
+
+    bool isValid() const override { return entry_ && owner(); }
+    QObject* object() const override { return entry_; }
+    QWindow* window() const override {
+        QWidget* shownIn = owner();
+        return shownIn && shownIn->window() ? shownIn->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(owner());
+    }
+    int childCount() const override { return entry_ && entry_->menu() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && childCount() == 1
+                   ? QAccessible::queryAccessibleInterface(entry_->menu())
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && childCount() == 1 && child->object() == entry_->menu() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAccessibleInterface* menu = child(0);
+        return menu && menu->rect().contains(x, y) ? menu : nullptr;
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (!entry_)
+            return {};
+        if (kind == QAccessible::Name) {
+            const QString given = entry_->property(MenuEntryNameProperty).toString();
+            return !given.isEmpty() ? given : QString(entry_->text()).remove(u'&');
+        }
+        if (kind == QAccessible::Accelerator) {
+            if (!entry_->shortcut().isEmpty())
+                return entry_->shortcut().toString(QKeySequence::NativeText);
+            // The access key of the caption: ﾌｧｲﾙ(&F) opens with Alt+F.
+            static const QRegularExpression accessKey(QStringLiteral("&([^&])"));
+            const QRegularExpressionMatch key = accessKey.match(entry_->text());
+            if (key.hasMatch())
+                return QKeySequence(Qt::ALT).toString(QKeySequence::NativeText) +
+                       key.captured(1).toUpper();
+        }
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        QWidget* shownIn = owner();
+        QRect box;
+        if (auto* bar = qobject_cast<QMenuBar*>(shownIn))
+            box = bar->actionGeometry(entry_);
+        else if (auto* menu = qobject_cast<QMenu*>(shownIn))
+            box = menu->actionGeometry(entry_);
+        return shownIn ? box.translated(shownIn->mapToGlobal(QPoint(0, 0))) : box;
+    }
+    // A menu item even when checkable: Qt's menus find their entries by this role.
+    QAccessible::Role role() const override {
+        return entry_ && entry_->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        QWidget* shownIn = owner();
+        if (!entry_ || !shownIn)
+            return state;
+        state.invisible = !shownIn->isVisible() || !entry_->isVisible();
+        state.disabled = !entry_->isEnabled() || entry_->isSeparator();
+        state.checkable = entry_->isCheckable();
+        state.checked = entry_->isChecked();
+        state.focusable = !state.disabled;
+        if (auto* bar = qobject_cast<QMenuBar*>(shownIn))
+            state.focused = bar->activeAction() == entry_;
+        else if (auto* menu = qobject_cast<QMenu*>(shownIn))
+            state.focused = menu->activeAction() == entry_;
+        state.expandable = entry_->menu() != nullptr;
+        state.expanded = entry_->menu() && entry_->menu()->isVisible();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    QStringList actionNames() const override {
+        if (!entry_ || entry_->isSeparator())
+            return {};
+        return {entry_->menu() ? showMenuAction() : pressAction()};
+    }
+    void doAction(const QString& action) override {
+        if (!entry_ || !entry_->isEnabled())
+            return;
+        if (action == pressAction()) {
+            entry_->trigger();
+        } else if (action == showMenuAction()) {
+            if (auto* bar = qobject_cast<QMenuBar*>(owner()))
+                bar->setActiveAction(entry_);
+            else if (auto* menu = qobject_cast<QMenu*>(owner()))
+                menu->setActiveAction(entry_);
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    // The menu bar or menu the entry is shown in.
+    QWidget* owner() const {
+        if (!entry_)
+            return nullptr;
+        for (QObject* shownIn : entry_->associatedObjects()) {
+            if (qobject_cast<QMenuBar*>(shownIn) || qobject_cast<QMenu*>(shownIn))
+                return static_cast<QWidget*>(shownIn);
+        }
+        return nullptr;
+    }
+
+    QPointer<QAction> entry_;
+};
+
 QAccessibleInterface* Interface(const QString& className, QObject* object) {
+    if (auto* entry = qobject_cast<QAction*>(object);
+        entry && entry->property(MenuEntryNameProperty).isValid())
+        return new MenuEntryAccessible(entry);
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
@@ -215,6 +342,12 @@ void SayToScreenReader(QWidget* control, const QString& text) {
     if (!notice)
         notice = new ScreenReaderNotice(window);
     notice->say(SpokenText(text));
+}
+
+void SetSpokenMenuName(QAction* entry, const QString& name) {
+    entry->setProperty(MenuEntryNameProperty, name);
+    if (QMenu* menu = entry->menu())
+        menu->setAccessibleName(name);
 }
 
 void ReportFocusBeforeCaret(QLineEdit* box) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAction;
 class QLineEdit;
 class QWidget;
 
@@ -18,6 +19,13 @@ void InstallAccessibility();
 // breaks are read as the ends of sentences. (Qt 6.4 reports a changed name or description
 // without its text, so a control's own name cannot carry the words.)
 void SayToScreenReader(QWidget* control, const QString& text);
+
+// The name screen readers say for an entry of the program's menus, or for a menu in its menu bar
+// (its menuAction()), where the caption would read badly: ﾌｧｲﾙ(&F) is read ファイル. The caption
+// stays as it is. Only entries given a name here are read by the program's own rules; a
+// checkable one says whether it is checked.
+void SetSpokenMenuName(QAction* entry, const QString& name);
+inline constexpr char MenuEntryNameProperty[] = "soranikaSpokenName";
 
 // A text box tells screen readers that it has the focus before anything about its caret or its
 // selection: Qt reports those first when Tab selects the text, and Orca then takes the box as

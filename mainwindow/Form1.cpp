@@ -239,32 +239,38 @@ void Form1::buildControls() {
 }
 
 void Form1::buildMenus() {
-    const auto menu = [this](const char* name, const QString& caption) {
+    // Screen readers read each entry by a name of its own: the half-width kana captions as
+    // words in full-width kana, without the access key in brackets.
+    const auto menu = [this](const char* name, const QString& caption, const QString& spoken) {
         QMenu* added = menuBar()->addMenu(caption);
         added->setObjectName(QString::fromLatin1(name));
+        SetSpokenMenuName(added->menuAction(), spoken);
         return added;
     };
     const auto entry = [this](QMenu* in, const char* name, const QString& caption,
-                              void (Form1::*handler)()) {
+                              void (Form1::*handler)(), const QString& spoken = {}) {
         QAction* action = in->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        SetSpokenMenuName(action, spoken.isEmpty() ? caption : spoken);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* Mnufile = menu("Mnufile", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    QMenu* Mnufile = menu("Mnufile", QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ファイル"));
     entry(Mnufile, "Mnu_Rireki", QStringLiteral("履歴表示"), &Form1::Mnu_Rireki_Click);
     entry(Mnufile, "Mnu_RirekiClea", QStringLiteral("履歴クリア"), &Form1::Mnu_RirekiClea_Click);
 
-    QMenu* Mnu_Option = menu("Mnu_Option", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    QMenu* Mnu_Option =
+        menu("Mnu_Option", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"), QStringLiteral("オプション"));
     entry(Mnu_Option, "Mnu_iro", QStringLiteral("フォーム色を変更"), &Form1::Mnu_iro_Click);
     entry(Mnu_Option, "Mnu_ColorMoto", QStringLiteral("フォーム色を元に戻す"),
           &Form1::Mnu_ColorMoto_Click);
     Mnu_nen = entry(Mnu_Option, "Mnu_nen", QStringLiteral("年令非表示"), &Form1::Mnu_nen_Click);
     Mnu_nen->setCheckable(true);
 
-    QMenu* Mnu_help = menu("Mnu_help", QStringLiteral("ヘルプ(&H)"));
+    QMenu* Mnu_help = menu("Mnu_help", QStringLiteral("ヘルプ(&H)"), QStringLiteral("ヘルプ"));
     entry(Mnu_help, "Mnu_setumei", QStringLiteral("説明"), &Form1::Mnu_setumei_Click);
-    entry(Mnu_help, "mnu_ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), &Form1::mnu_ver_Click);
+    entry(Mnu_help, "mnu_ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), &Form1::mnu_ver_Click,
+          QStringLiteral("バージョン"));
 }
 
 bool Form1::Form_Load() {

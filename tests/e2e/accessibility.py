@@ -239,6 +239,17 @@ prose = [item for item in walk(detail) if item.get_role() == LABEL
          and len(item.get_name() or "") > 300]
 check(len(prose) == 1, "the prose can be read in the detail window")
 
+# The menus are read in words, not as half-width kana with their access keys.
+for name in ("ファイル", "オプション", "ヘルプ", "バージョン", "年令非表示"):
+    check(first(main, MENU_ITEM, name) is not None, "menu entry " + name)
+age_switch = first(main, MENU_ITEM, "年令非表示")
+if age_switch is not None:
+    # Qt 6.4 does not hand a menu entry's "checkable" on to AT-SPI.
+    if age_switch.get_state_set().contains(Atspi.StateType.CHECKABLE):
+        print("NOTE: Qt now tells that a menu entry is checkable: 年令非表示 reads as unchecked")
+    else:
+        print("expected fault of Qt: the checkable menu entry 年令非表示 is not said to be one")
+
 # The explanation and about windows, opened from their menu entries.
 press(first(main, MENU_ITEM, "説明"))
 help_window = wait_for(lambda: window(app, "ソラニカの説明"), "no explanation window")
@@ -252,7 +263,7 @@ if text_box is not None:
     length = min(Atspi.Text.get_character_count(text_box), 200)
     check("ソラニカ" in Atspi.Text.get_text(text_box, 0, length),
           "the help text can be read")
-press(first(main, MENU_ITEM, "ﾊﾞｰｼﾞｮﾝ"))
+press(first(main, MENU_ITEM, "バージョン"))
 about = wait_for(lambda: window(app, "ﾊﾞｰｼﾞｮﾝ"), "no about window")
 check(about.get_role() in (FRAME, WINDOW), "the about window is a window")
 link = first(about, LINK, "https://soranika.example.jp/")

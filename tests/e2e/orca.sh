@@ -18,8 +18,12 @@ fi
 registry_before=$(pgrep -f at-spi2-registryd || true)
 cleanup() {
     kill ${orca_pid:-} ${app:-} ${launcher:-} 2>/dev/null || true
-    # Orca ends itself hard when told to stop; the shell need not say so.
-    wait ${orca_pid:-} 2>/dev/null || true
+    # Orca may take its time, or not end at all, when told to stop.
+    if [ -n "${orca_pid:-}" ]; then
+        for _ in $(seq 20); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$orca_pid" 2>/dev/null || true
+        wait "$orca_pid" 2>/dev/null || true
+    fi
     for pid in $(pgrep -f at-spi2-registryd || true); do
         grep -qw "$pid" <<< "$registry_before" || kill "$pid" 2>/dev/null || true
     done

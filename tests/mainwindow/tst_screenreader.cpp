@@ -14,8 +14,11 @@
 #include "StandIns.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -67,6 +70,7 @@ private slots:
     void aTextBoxEnteredByTabIsSelectedAfterTheFocusIsReported();
     void detailWindowIsReadByTab();
     void aboutHeadingIsOneWord();
+    void menusAreReadInWords();
     void birthDatesInWords_data();
     void birthDatesInWords();
 
@@ -282,6 +286,41 @@ void TestScreenReader::aboutHeadingIsOneWord() {
     auto* heading = Find<CaptionLabel>(*about, "Label6");
     QCOMPARE(heading->text(), u"最 新 情 報"_s);
     QCOMPARE(Accessible(heading)->text(QAccessible::Name), u"最新情報"_s);
+}
+
+void TestScreenReader::menusAreReadInWords() {
+    Form1& form = *form_;
+    const auto accessible = [](QAction* entry) {
+        return QAccessible::queryAccessibleInterface(entry);
+    };
+    QMenuBar* bar = form.menuBar();
+    QAccessibleInterface* barInterface = QAccessible::queryAccessibleInterface(bar);
+    QStringList names;
+    for (int i = 0; i < barInterface->childCount(); ++i)
+        names << barInterface->child(i)->text(QAccessible::Name);
+    QCOMPARE(names, (QStringList{u"ファイル"_s, u"オプション"_s, u"ヘルプ"_s}));
+    // The captions stay as they are.
+    QCOMPARE(Find<QMenu>(form, "Mnufile")->title(), u"ﾌｧｲﾙ(&F)"_s);
+    QCOMPARE(barInterface->child(0)->text(QAccessible::Accelerator), u"Alt+F"_s);
+
+    // Each entry in its menu, found where Qt's menus look for it, with what it does.
+    auto* options = Find<QMenu>(form, "Mnu_Option");
+    QAccessibleInterface* optionsInterface = QAccessible::queryAccessibleInterface(options);
+    QCOMPARE(barInterface->child(1)->child(0)->object(), options);
+    auto* age = Find<QAction>(form, "Mnu_nen");
+    QAccessibleInterface* ageInterface = accessible(age);
+    QCOMPARE(ageInterface->role(), QAccessible::MenuItem);
+    QCOMPARE(ageInterface->text(QAccessible::Name), u"年令非表示"_s);
+    QCOMPARE(ageInterface->parent()->object(), options);
+    QCOMPARE(optionsInterface->indexOfChild(ageInterface), options->actions().indexOf(age));
+    QVERIFY(ageInterface->state().checkable);
+    QVERIFY(!ageInterface->state().checked);
+    ageInterface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(age->isChecked());
+    QVERIFY(ageInterface->state().checked);
+    QCOMPARE(accessible(Find<QAction>(form, "mnu_ver"))->text(QAccessible::Name), u"バージョン"_s);
+    QCOMPARE(accessible(Find<QAction>(form, "Mnu_Rireki"))->text(QAccessible::Name), u"履歴表示"_s);
+    QVERIFY(!accessible(Find<QAction>(form, "Mnu_Rireki"))->state().checkable);
 }
 
 void TestScreenReader::birthDatesInWords_data() {
