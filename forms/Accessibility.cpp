@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -146,6 +147,105 @@ public:
         : QAccessibleWidget(notice, QAccessible::Notification) {}
 };
 
+// A one-line text box. Qt 6.4's own interface gives the text attributes of each character as a
+// run that ends where it starts, and Orca, which splits a line by those runs, then reads "60" as
+// "6" and "Taro" as "Tar". This one is Qt's, with the attributes one run over the whole text.
+class LineEditAccessible final : public QAccessibleWidget,
+                                 public QAccessibleTextInterface,
+                                 public QAccessibleEditableTextInterface {
+public:
+    explicit LineEditAccessible(QLineEdit* box)
+        : QAccessibleWidget(box, QAccessible::EditableText) {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface && !box()->isReadOnly())
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return shown();
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !box()->isReadOnly();
+        state.passwordEdit = box()->echoMode() != QLineEdit::Normal;
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0 || !box()->hasSelectedText())
+            return;
+        *start = box()->selectionStart();
+        *end = *start + int(box()->selectedText().size());
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0)
+            box()->deselect();
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0)
+            box()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    // Where the character stands while the text is not scrolled; screen readers use it to show
+    // where they read, not to read.
+    QRect characterRect(int offset) const override {
+        const QString text = shown();
+        if (offset < 0 || offset >= text.size())
+            return {};
+        const QFontMetrics metrics(box()->font());
+        const QRect inside = box()->contentsRect().marginsRemoved(box()->textMargins());
+        const QRect glyph(inside.left() + metrics.horizontalAdvance(text.left(offset)),
+                          inside.top(), metrics.horizontalAdvance(text.at(offset)),
+                          inside.height());
+        return {box()->mapToGlobal(glyph.topLeft()), glyph.size()};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int end) override { box()->setCursorPosition(end); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    void deleteText(int start, int end) override {
+        box()->setSelection(start, end - start);
+        box()->del();
+    }
+    void insertText(int offset, const QString& text) override {
+        box()->setCursorPosition(offset);
+        box()->insert(text);
+    }
+    void replaceText(int start, int end, const QString& text) override {
+        box()->setSelection(start, end - start);
+        box()->insert(text);
+    }
+
+private:
+    QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+    // What the box shows: a password box's dots, not its text.
+    QString shown() const {
+        return box()->echoMode() == QLineEdit::Normal ? box()->text() : box()->displayText();
+    }
+};
+
 // An entry of the program's menus (or a menu in its menu bar), read by the name it was given:
 // the half-width kana of a caption such as ﾌｧｲﾙ(&F) would be spelled out, where ファイル is a word.
 // A checkable entry says whether it is checked.
@@ -277,6 +377,8 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
         return new LinkAccessible(link);
     if (dynamic_cast<ScreenReaderNotice*>(widget))
         return new NoticeAccessible(widget);
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+        return new LineEditAccessible(box);
     if (auto* box = qobject_cast<QComboBox*>(widget); box && !box->isEditable())
         return new DropDownListAccessible(box);
     // Only where Qt would fall back to its plain widget interface, so that dialogs and message

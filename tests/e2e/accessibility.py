@@ -205,17 +205,14 @@ title = first(main, LABEL, "磁気を帯びたイノシシ")
 check(title is not None and title.get_state_set().contains(Atspi.StateType.FOCUSABLE),
       "the title takes the focus by Tab")
 
-# Faults of Qt's own that the program cannot mend; each note says when a Qt has mended it.
-# Qt 6.4 gives a line box's text attributes as empty runs, and Orca, building the line from
-# them, drops its last character ("60" is read "6").
+# A text box gives its text attributes as one run over the whole text: Orca splits a line by
+# these runs, and Qt 6.4's own empty runs made it read "60" as "6".
 year = first(main, TEXT, "年")
 if year is not None:
     run = Atspi.Text.get_attribute_run(year, 0, False)
-    if (run.start_offset, run.end_offset) == (0, Atspi.Text.get_character_count(year)):
-        print("NOTE: Qt now gives a line box's text attributes as one run: Orca reads it whole")
-    else:
-        print("expected fault of Qt: the year box's attribute run is "
-              f"{run.start_offset}-{run.end_offset} of 60")
+    check((run.start_offset, run.end_offset) == (0, 2),
+          f"the year box's attributes run over 60: {run.start_offset}-{run.end_offset}")
+    check(Atspi.Text.get_text(year, 0, -1) == "60", "the year box reads 60")
 # Qt 6.4 reports a changed name without the name, only the object: Orca then says nothing.
 name_changes = []
 name_listener = Atspi.EventListener.new(lambda event: name_changes.append(event.any_data))

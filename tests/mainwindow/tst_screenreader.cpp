@@ -68,6 +68,7 @@ private slots:
     void titleAndProseFollowTheButtonsWhileAReadingIsShown();
     void monthAndDayListsSayWhatTheyAreAndHold();
     void aTextBoxEnteredByTabIsSelectedAfterTheFocusIsReported();
+    void aTextBoxIsReadWhole();
     void detailWindowIsReadByTab();
     void aboutHeadingIsOneWord();
     void menusAreReadInWords();
@@ -251,6 +252,44 @@ void TestScreenReader::aTextBoxEnteredByTabIsSelectedAfterTheFocusIsReported() {
     name->setFocus(Qt::MouseFocusReason);
     QTest::qWait(20);
     QVERIFY(!name->hasSelectedText());
+}
+
+void TestScreenReader::aTextBoxIsReadWhole() {
+    Form1& form = enterDate();
+    auto* name = Find<QLineEdit>(form, "Text4");
+    QAccessibleInterface* accessible = Accessible(name);
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QCOMPARE(accessible->text(QAccessible::Name), u"お名前"_s);
+    QCOMPARE(accessible->text(QAccessible::Value), u"Taro"_s);
+    QAccessibleTextInterface* text = accessible->textInterface();
+    QVERIFY(text);
+    // The attributes are one run over the whole text, from wherever they are asked for: a
+    // screen reader reads the line run by run.
+    for (int offset : {0, 2, 3}) {
+        int start = -1;
+        int end = -1;
+        text->attributes(offset, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, 4);
+    }
+    QCOMPARE(text->text(0, text->characterCount()), u"Taro"_s);
+    name->selectAll();
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    QCOMPARE(text->text(start, end), u"Taro"_s);
+    QCOMPARE(text->cursorPosition(), 4);
+    // Typing and editing through the screen reader reach the box.
+    accessible->editableTextInterface()->replaceText(0, 4, u"Hanako"_s);
+    QCOMPARE(name->text(), u"Hanako"_s);
+    accessible->editableTextInterface()->deleteText(4, 6);
+    QCOMPARE(name->text(), u"Hana"_s);
+    accessible->editableTextInterface()->insertText(4, u"ko"_s);
+    QCOMPARE(name->text(), u"Hanako"_s);
+    QVERIFY(accessible->state().editable);
+    QVERIFY(!text->characterRect(0).isEmpty());
+    QCOMPARE(text->characterRect(6), QRect());
 }
 
 void TestScreenReader::detailWindowIsReadByTab() {
