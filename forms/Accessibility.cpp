@@ -170,7 +170,16 @@ public:
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
             return shown();
-        return QAccessibleWidget::text(kind);
+        const QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Description && text.isEmpty())
+            return box()->placeholderText();
+        return text;
+    }
+    void setText(QAccessible::Text kind, const QString& text) override {
+        if (kind == QAccessible::Value && !box()->isReadOnly())
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(kind, text);
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
