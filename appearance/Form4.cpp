@@ -33,7 +33,8 @@ const std::array<ControlSpec, 5> kControls{{
      .rect = {240, 1200, 1215, 255},
      .text = QStringLiteral("最 新 情 報"),
      .font = {.points = 11.25, .italic = true},
-     .textColour = kBlue},
+     .textColour = kBlue,
+     .accessibleName = QStringLiteral("最新情報")}, // spaced out on screen, one word aloud
     {.name = "Label5",
      .kind = ControlKind::Link,
      .rect = {360, 1440, 4425, 225},

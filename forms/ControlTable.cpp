@@ -1,5 +1,6 @@
 #include "ControlTable.h"
 
+#include "Accessibility.h"
 #include "CompactComboStyle.h"
 #include "LatinLineEdit.h"
 #include "LineControl.h"
@@ -62,12 +63,16 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
     case ControlKind::Link:
     case ControlKind::WhiteBoxLabel:
         return CreateLabel(form, row, box);
-    case ControlKind::TextBox:
-        control = new QLineEdit(row.text, form);
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(row.text, form);
+        ReportFocusBeforeCaret(box);
+        control = box;
         break;
+    }
     case ControlKind::LatinTextBox: {
         auto* box = new LatinLineEdit(form);
         box->setText(row.text);
+        ReportFocusBeforeCaret(box);
         control = box;
         break;
     }
@@ -81,13 +86,20 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
     case ControlKind::EditableCombo:
     case ControlKind::DropDownList: {
         auto* combo = new QComboBox(form);
+        // Editable before it holds anything: adding the items tells screen readers of the box,
+        // and what they are told it is then stays.
+        combo->setEditable(row.kind == ControlKind::EditableCombo);
         combo->addItems(row.text.split(u'|'));
         if (row.kind == ControlKind::EditableCombo) {
-            combo->setEditable(true);
             // Enter must not add the typed text to the list.
             combo->setInsertPolicy(QComboBox::NoInsert);
         } else {
             combo->setCurrentIndex(-1);
+            // An item picked by the arrow keys is heard as it is seen.
+            QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+                if (combo->hasFocus())
+                    SayToScreenReader(combo, combo->currentText());
+            });
         }
         combo->setStyle(CompactComboStyle::shared());
         combo->setMaxVisibleItems(ListBoxRows);
@@ -125,7 +137,10 @@ AccessibleTexts AccessibleTextsFor(const ControlSpec& row) {
         row.kind == ControlKind::EditableCombo || row.kind == ControlKind::DropDownList ||
         row.kind == ControlKind::TextBox || row.kind == ControlKind::LatinTextBox ||
         row.kind == ControlKind::TextArea;
-    const QString caption = textIsValue ? QString() : row.text;
+    QString caption = textIsValue ? QString() : row.text;
+    // A full-width space that spreads a short caption (鑑　定) is read as a break in the word.
+    if (row.kind == ControlKind::Button)
+        caption.remove(QChar(0x3000));
     QString name = !row.accessibleName.isEmpty() ? row.accessibleName
                    : !caption.isEmpty()          ? caption
                                                  : row.tooltip;

@@ -61,7 +61,8 @@ struct LineSpec {
 // What a screen reader says of a control, unless the table names it: a label is named by what it
 // shows at the moment (an empty name here leaves that to the label); another control by its
 // caption, or by its tooltip where it has no caption of its own (a box's text is its value, not
-// its name); access-key ampersands are left out. The description is the tooltip, or the name.
+// its name); access-key ampersands, and the full-width spaces that spread a button's caption,
+// are left out. The description is the tooltip, or the name.
 struct AccessibleTexts {
     QString name;
     QString description;

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "BirthDate.h"
 #include "Clock.h"
 #include "ControlTable.h"
@@ -208,6 +209,11 @@ void Form1::buildControls() {
         connect(pressed, &QPushButton::clicked, this, handler);
         return pressed;
     };
+    Command1 = Control<QPushButton>(controls, "Command1");
+    btnKioku = Control<QPushButton>(controls, "btnKioku");
+    // Qt leaves a control that takes no focus out of the order it is given: the title and the
+    // prose are put in as focus stops, and wait without focus for a reading.
+    showReadingToKeyboard(true);
     const QList<QWidget*> tabOrder{
         Combo1[0],
         Text1[0],
@@ -221,38 +227,49 @@ void Form1::buildControls() {
         button("Command4", &Form1::Command4_Click),
         button("Command3", &Form1::Command3_Click),
         button("Command2", &Form1::Command2_Click),
+        // After the designed twelve: the reading's title and prose, read-only stops that take
+        // the focus while a reading is shown, so that it can be heard again.
+        Label6,
+        Label2,
     };
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    showReadingToKeyboard(false);
 }
 
 void Form1::buildMenus() {
-    const auto menu = [this](const char* name, const QString& caption) {
+    // Screen readers read each entry by a name of its own: the half-width kana captions as
+    // words in full-width kana, without the access key in brackets.
+    const auto menu = [this](const char* name, const QString& caption, const QString& spoken) {
         QMenu* added = menuBar()->addMenu(caption);
         added->setObjectName(QString::fromLatin1(name));
+        SetSpokenMenuName(added->menuAction(), spoken);
         return added;
     };
     const auto entry = [this](QMenu* in, const char* name, const QString& caption,
-                              void (Form1::*handler)()) {
+                              void (Form1::*handler)(), const QString& spoken = {}) {
         QAction* action = in->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        SetSpokenMenuName(action, spoken.isEmpty() ? caption : spoken);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* Mnufile = menu("Mnufile", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    QMenu* Mnufile = menu("Mnufile", QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ファイル"));
     entry(Mnufile, "Mnu_Rireki", QStringLiteral("履歴表示"), &Form1::Mnu_Rireki_Click);
     entry(Mnufile, "Mnu_RirekiClea", QStringLiteral("履歴クリア"), &Form1::Mnu_RirekiClea_Click);
 
-    QMenu* Mnu_Option = menu("Mnu_Option", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    QMenu* Mnu_Option =
+        menu("Mnu_Option", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"), QStringLiteral("オプション"));
     entry(Mnu_Option, "Mnu_iro", QStringLiteral("フォーム色を変更"), &Form1::Mnu_iro_Click);
     entry(Mnu_Option, "Mnu_ColorMoto", QStringLiteral("フォーム色を元に戻す"),
           &Form1::Mnu_ColorMoto_Click);
     Mnu_nen = entry(Mnu_Option, "Mnu_nen", QStringLiteral("年令非表示"), &Form1::Mnu_nen_Click);
     Mnu_nen->setCheckable(true);
 
-    QMenu* Mnu_help = menu("Mnu_help", QStringLiteral("ヘルプ(&H)"));
+    QMenu* Mnu_help = menu("Mnu_help", QStringLiteral("ヘルプ(&H)"), QStringLiteral("ヘルプ"));
     entry(Mnu_help, "Mnu_setumei", QStringLiteral("説明"), &Form1::Mnu_setumei_Click);
-    entry(Mnu_help, "mnu_ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), &Form1::mnu_ver_Click);
+    entry(Mnu_help, "mnu_ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), &Form1::mnu_ver_Click,
+          QStringLiteral("バージョン"));
 }
 
 bool Form1::Form_Load() {
@@ -281,6 +298,8 @@ void Form1::Command1_Click() {
     }
     Label2->setCaption(CurrentReading.TypeText + QStringLiteral("\r\r"));
     Label6->setCaption(CurrentReading.TypeTitle);
+    showReadingToKeyboard(true);
+    SayToScreenReader(Command1, CurrentReading.TypeTitle + u'\n' + CurrentReading.TypeText);
 }
 
 void Form1::Command5_Click() {
@@ -295,8 +314,10 @@ void Form1::btnKioku_Click() {
     if (!requireReading(kRecordFirst))
         return;
     if (const auto status =
-            RecordReading(CurrentReading, Text4->text(), Text2->text(), platform_, this))
+            RecordReading(CurrentReading, Text4->text(), Text2->text(), platform_, this)) {
         showStatus(*status);
+        SayToScreenReader(btnKioku, status->countLabel);
+    }
 }
 
 void Form1::Command4_Click() {
@@ -359,8 +380,14 @@ void Form1::Command3_Click() {
     Text4->clear();
     Label2->setCaption({});
     Label6->setCaption({});
+    showReadingToKeyboard(false);
     Text2->clear();
     Combo1[0]->setFocus();
+}
+
+void Form1::showReadingToKeyboard(bool shown) {
+    for (QLabel* label : {Label6, Label2})
+        label->setFocusPolicy(shown ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void Form1::Command2_Click() {

@@ -12,6 +12,7 @@
 class QAction;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace soranika {
 
@@ -89,6 +90,8 @@ private:
     // reading is present.
     bool requireReading(const QString& refusal);
     void showStatus(const StatusTexts& status);
+    // The title and the prose take the focus by Tab only while they hold a reading.
+    void showReadingToKeyboard(bool shown);
     void bringUp(QWidget* window);
     template <typename Form>
     Form* secondaryWindow(QPointer<Form>& form);
@@ -109,6 +112,8 @@ private:
     CaptionLabel* Label6 = nullptr;     // the type's title
     CaptionLabel* Label8 = nullptr;     // the time of the last Record
     CaptionLabel* Label9 = nullptr;     // the number of readings recorded
+    QPushButton* Command1 = nullptr;    // 鑑　定
+    QPushButton* btnKioku = nullptr;    // 記　録
     QAction* Mnu_nen = nullptr;         // 年令非表示
 };
 

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QString>
+#include <QStringView>
 
 namespace soranika {
 
@@ -12,10 +13,11 @@ namespace soranika {
 struct DetailPage {
     QString prose; // the type text, two carriage returns first
     QString name;
-    QString birthDate; // the masked birth date when the age is hidden
-    QString days;      // "##,##0", or "*****" when the age is hidden
-    QString age;       // or "**"
-    QString shownAt;   // date and time of the showing
+    QString birthDate;       // the masked birth date when the age is hidden
+    QString spokenBirthDate; // the same in words, for screen readers: 昭和60年5月12日
+    QString days;            // "##,##0", or "*****" when the age is hidden
+    QString age;             // or "**"
+    QString shownAt;         // date and time of the showing
     QString title;
     int typeIndex = 0;
     QColor background;     // the window colour
@@ -26,6 +28,11 @@ struct DetailPage {
 // and the picture folder are left for the caller.
 DetailPage MakeDetailPage(const Reading& reading, const QString& name, bool ageHidden,
                           const QDateTime& now);
+
+// A birth date as the page shows it ("S60/5/12", "2000/1/1", the masked "****/5/12") in the
+// words a screen reader should say: 昭和60年5月12日, 2000年1月1日, 5月12日. A text of another
+// shape comes back as it is.
+QString SpokenBirthDate(QStringView shown);
 
 // The picture of a type beside the program: "Image(7).tkb" for type 7.
 QString TypePictureFileName(int typeIndex);

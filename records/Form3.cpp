@@ -100,6 +100,16 @@ Form3::Form3() {
     Label14 = label("Label14");
     Label15 = label("Label15");
     Image2 = picture("Image2");
+    // Nothing here takes typing, yet every text can be reached by Tab and read by a screen
+    // reader, in the order the page is read: name, birth date, age, days, title, prose, date.
+    label("Label6")->setBuddy(Label12);
+    label("Label7")->setBuddy(Label13);
+    const std::array<QWidget*, 7> readingOrder{Label12, Label13, Label15, Label14,
+                                               Label9,  Label1,  Label5};
+    for (QWidget* text : readingOrder)
+        text->setFocusPolicy(Qt::TabFocus);
+    for (std::size_t i = 1; i < readingOrder.size(); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
     const QPixmap icon = ProgramIcon().pixmap(32, 32);
     picture("Image3")->setPixmap(icon);
     picture("Image4")->setPixmap(icon);
@@ -114,6 +124,12 @@ std::optional<QString> Form3::fill(const DetailPage& page) {
     Label15->setCaption(page.age);
     Label5->setCaption(page.shownAt);
     Label9->setCaption(page.title);
+    // Read in words where the page abbreviates: 「S60/5/12」 is 昭和60年5月12日.
+    Label13->setAccessibleName(page.spokenBirthDate);
+    Label15->setAccessibleName(page.age + QStringLiteral("才"));
+    Label14->setAccessibleName(QStringLiteral("あなたが生まれてから今日で") + page.days +
+                               QStringLiteral("日目です"));
+    Label5->setAccessibleName(QStringLiteral("鑑定日：") + page.shownAt);
 
     const QString path = QDir(page.pictureFolder).filePath(TypePictureFileName(page.typeIndex));
     const auto problem = [&](const QString& reason) {

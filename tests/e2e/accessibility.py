@@ -166,14 +166,15 @@ for name in ("年", "月", "日"):
 count = first(main, LABEL, contains="鑑定履歴")
 check(count is not None and count.get_name() == "鑑定履歴:0件", "the count label reads 鑑定履歴:0件")
 check(count is not None and "件数" in count.get_description(), "the count label's tooltip")
-for button in ("鑑　定", "詳細表示", "記　録", "印　刷", "クリア", "終　了"):
+# The buttons by their words: the full-width spaces that spread a caption are not read.
+for button in ("鑑定", "詳細表示", "記録", "印刷", "クリア", "終了"):
     check(first(main, BUTTON, button) is not None, "button " + button)
 
 # The Tab order runs from the era box through the boxes and the buttons.
 subprocess.run(["xdotool", "search", "--name", "ソラニカVer1.0", "windowfocus", "--sync"], check=False)
 settle(0.5)
-expected = ["元号", "年", "月", "日", "お名前", "メモ欄", "鑑　定", "詳細表示", "記　録", "印　刷",
-            "クリア", "終　了", "元号"]
+expected = ["元号", "年", "月", "日", "お名前", "メモ欄", "鑑定", "詳細表示", "記録", "印刷",
+            "クリア", "終了", "元号"]
 focus_events.clear()
 order = []
 start = focused(main)
@@ -191,16 +192,60 @@ subprocess.run(["xdotool", "type", "昭和"], check=True)
 key("Tab")
 subprocess.run(["xdotool", "type", "60"], check=True)
 key("Tab", "5", "Tab", "1", "2", "Tab")
-press(first(main, BUTTON, "鑑　定"))
+press(first(main, BUTTON, "鑑定"))
 time.sleep(0.5)
+
+# The month and day lists are named by their labels and hold the item they show as their text.
+for name, shown in (("月", "5"), ("日", "12")):
+    box = first(main, COMBO_BOX, name)
+    check(box is not None and "Text" in box.get_interfaces()
+          and Atspi.Text.get_text(box, 0, -1) == shown, f"the {name} list reads {shown}")
+# The title and the prose follow the buttons in the Tab order while they show a reading.
+title = first(main, LABEL, "磁気を帯びたイノシシ")
+check(title is not None and title.get_state_set().contains(Atspi.StateType.FOCUSABLE),
+      "the title takes the focus by Tab")
+
+# A text box gives its text attributes as one run over the whole text: Orca splits a line by
+# these runs, and Qt 6.4's own empty runs made it read "60" as "6".
+year = first(main, TEXT, "年")
+if year is not None:
+    run = Atspi.Text.get_attribute_run(year, 0, False)
+    check((run.start_offset, run.end_offset) == (0, 2),
+          f"the year box's attributes run over 60: {run.start_offset}-{run.end_offset}")
+    check(Atspi.Text.get_text(year, 0, -1) == "60", "the year box reads 60")
+# Qt 6.4 reports a changed name without the name, only the object: Orca then says nothing.
+name_changes = []
+name_listener = Atspi.EventListener.new(lambda event: name_changes.append(event.any_data))
+name_listener.register("object:property-change:accessible-name")
 press(first(main, BUTTON, "詳細表示"))
 detail = wait_for(lambda: window(app, "詳細表示"), "no detail window")
 check(detail.get_role() in (FRAME, WINDOW), "the detail window is a window: "
       + detail.get_role_name())
 check(first(detail, LABEL, "磁気を帯びたイノシシ") is not None, "the type's title in the detail window")
+# The birth date is read in words, while the window shows S60/5/12; the texts take the focus.
+date = first(detail, LABEL, "昭和60年5月12日")
+check(date is not None and labelled_by(date) == ["生年月日"], "the birth date in words")
+check(date is not None and date.get_state_set().contains(Atspi.StateType.FOCUSABLE),
+      "the detail window's texts take the focus")
+settle()
+if any(isinstance(data, str) and "昭和60年" in data for data in name_changes):
+    print("NOTE: Qt now sends a changed name with the name itself")
+else:
+    print("expected fault of Qt: a changed name is sent without its text")
 prose = [item for item in walk(detail) if item.get_role() == LABEL
          and len(item.get_name() or "") > 300]
 check(len(prose) == 1, "the prose can be read in the detail window")
+
+# The menus are read in words, not as half-width kana with their access keys.
+for name in ("ファイル", "オプション", "ヘルプ", "バージョン", "年令非表示"):
+    check(first(main, MENU_ITEM, name) is not None, "menu entry " + name)
+age_switch = first(main, MENU_ITEM, "年令非表示")
+if age_switch is not None:
+    # Qt 6.4 does not hand a menu entry's "checkable" on to AT-SPI.
+    if age_switch.get_state_set().contains(Atspi.StateType.CHECKABLE):
+        print("NOTE: Qt now tells that a menu entry is checkable: 年令非表示 reads as unchecked")
+    else:
+        print("expected fault of Qt: the checkable menu entry 年令非表示 is not said to be one")
 
 # The explanation and about windows, opened from their menu entries.
 press(first(main, MENU_ITEM, "説明"))
@@ -215,7 +260,7 @@ if text_box is not None:
     length = min(Atspi.Text.get_character_count(text_box), 200)
     check("ソラニカ" in Atspi.Text.get_text(text_box, 0, length),
           "the help text can be read")
-press(first(main, MENU_ITEM, "ﾊﾞｰｼﾞｮﾝ"))
+press(first(main, MENU_ITEM, "バージョン"))
 about = wait_for(lambda: window(app, "ﾊﾞｰｼﾞｮﾝ"), "no about window")
 check(about.get_role() in (FRAME, WINDOW), "the about window is a window")
 link = first(about, LINK, "https://soranika.example.jp/")

@@ -135,9 +135,12 @@ void TestForms::accessibleTexts_data() {
     const auto kind = [](ControlKind k) {
         return static_cast<int>(k);
     };
-    QTest::newRow("button: its caption, access key left out")
+    QTest::newRow("button: its caption, access key and spreading spaces left out")
         << kind(ControlKind::Button) << u"鑑　定(&A)"_s << u"押して下さい"_s << QString()
-        << u"鑑　定(A)"_s << u"押して下さい"_s;
+        << u"鑑定(A)"_s << u"押して下さい"_s;
+    QTest::newRow("button named by the table: that name, spaces and all")
+        << kind(ControlKind::Button) << u"印　刷"_s << QString() << u"印　刷する"_s
+        << u"印　刷する"_s << u"印　刷する"_s;
     QTest::newRow("label: what it shows, the tooltip describes")
         << kind(ControlKind::Label) << QString() << u"件数のことです"_s << QString() << QString()
         << u"件数のことです"_s;

@@ -497,7 +497,7 @@ void TestCommands::everyControlHasAnAccessibleName() {
     }
     QVERIFY2(named >= 35, qPrintable(QString::number(named)));
     QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->accessibleName(), u"元号"_s);
-    QCOMPARE(Find<QPushButton>(form, "Command1")->accessibleName(), u"鑑　定"_s);
+    QCOMPARE(Find<QPushButton>(form, "Command1")->accessibleName(), u"鑑定"_s);
     QCOMPARE(Find<QLineEdit>(form, "Text4")->accessibleName(), u"お名前"_s);
 }
 

@@ -1,0 +1,393 @@
+// What a screen reader is told, checked without one: the names the controls go by, the Tab stops
+// after the designed twelve, the notices that say a reading and a record, the month and day
+// lists, and the detail and about windows.
+
+#include "Accessibility.h"
+#include "CaptionLabel.h"
+#include "DetailPage.h"
+#include "FindControl.h"
+#include "Fonts.h"
+#include "Form1.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "JapaneseFonts.h"
+#include "StandIns.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace soranika;
+using namespace soranika::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QAccessibleInterface* Accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// The notice a window speaks through, or null while it has said nothing.
+QWidget* Notice(QWidget* window) {
+    return window->findChild<QWidget*>(u"ScreenReaderNotice"_s, Qt::FindDirectChildrenOnly);
+}
+
+// What the window's notice says now; empty while it has said nothing.
+QString Said(QWidget* window) {
+    QWidget* notice = Notice(window);
+    return notice ? QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name)
+                  : QString();
+}
+
+// Counts the times a widget is shown: a notice is spoken each time it appears.
+class ShowCounter : public QObject {
+public:
+    int shown = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+class TestScreenReader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void buttonsAreNamedAsWords_data();
+    void buttonsAreNamedAsWords();
+    void aReadingIsSpokenAfterAppraisal();
+    void aRecordSpeaksTheNewCount();
+    void titleAndProseFollowTheButtonsWhileAReadingIsShown();
+    void monthAndDayListsSayWhatTheyAreAndHold();
+    void aTextBoxEnteredByTabIsSelectedAfterTheFocusIsReported();
+    void aTextBoxIsReadWhole();
+    void detailWindowIsReadByTab();
+    void aboutHeadingIsOneWord();
+    void menusAreReadInWords();
+    void birthDatesInWords_data();
+    void birthDatesInWords();
+
+private:
+    Form1& enterDate();
+
+    std::unique_ptr<StandInPlatform> system_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestScreenReader::initTestCase() {
+    if (const QString missing = MissingJapaneseFonts(); !missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    InstallFontSubstitutions();
+    InstallAccessibility();
+}
+
+void TestScreenReader::init() {
+    system_ = std::make_unique<StandInPlatform>();
+    platform_ = std::make_unique<Platform>(system_->platform());
+    form_ = std::make_unique<Form1>(*platform_);
+    QVERIFY(form_->Form_Load());
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void TestScreenReader::cleanup() {
+    form_.reset();
+    platform_.reset();
+    system_.reset();
+}
+
+Form1& TestScreenReader::enterDate() {
+    Form1& form = *form_;
+    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
+    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
+    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
+    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    Find<QLineEdit>(form, "Text4")->setText(u"Taro"_s);
+    return form;
+}
+
+void TestScreenReader::buttonsAreNamedAsWords_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("鑑定") << u"Command1"_s << u"鑑　定"_s << u"鑑定"_s;
+    QTest::newRow("詳細表示") << u"Command5"_s << u"詳細表示"_s << u"詳細表示"_s;
+    QTest::newRow("記録") << u"btnKioku"_s << u"記　録"_s << u"記録"_s;
+    QTest::newRow("印刷") << u"Command4"_s << u"印　刷"_s << u"印刷"_s;
+    QTest::newRow("クリア") << u"Command3"_s << u"クリア"_s << u"クリア"_s;
+    QTest::newRow("終了") << u"Command2"_s << u"終　了"_s << u"終了"_s;
+}
+
+void TestScreenReader::buttonsAreNamedAsWords() {
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QString, name);
+    auto* pressed = Find<QPushButton>(*form_, qPrintable(button));
+    QCOMPARE(pressed->text(), caption); // the screen keeps its spacing
+    QCOMPARE(Accessible(pressed)->text(QAccessible::Name), name);
+}
+
+void TestScreenReader::aReadingIsSpokenAfterAppraisal() {
+    Form1& form = enterDate();
+    QVERIFY(!Notice(&form));
+    form.Command1_Click();
+    QWidget* notice = Notice(&form);
+    QVERIFY(notice);
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->size().isEmpty()); // nothing on the screen changes
+    QCOMPARE(Accessible(notice)->role(), QAccessible::Notification);
+    // The title first, then the prose in one line, the line breaks made ends of sentences.
+    const QString said = Accessible(notice)->text(QAccessible::Name);
+    QVERIFY2(said.startsWith(form.CurrentReading.TypeTitle + u'。'), qPrintable(said));
+    QVERIFY(said.contains(u"砂鉄のように"_s));
+    QVERIFY(!said.contains(u'\r') && !said.contains(u'\n'));
+
+    // The same reading again is said again: the notice is shown anew.
+    ShowCounter counter;
+    notice->installEventFilter(&counter);
+    form.Command1_Click();
+    QCOMPARE(counter.shown, 1);
+    QCOMPARE(Notice(&form), notice);
+
+    // A refused date says its refusal in its message box, and no reading.
+    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(30); // 昭和60年5月31日 exists
+    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(1);  // 2月31日 does not
+    form.Command1_Click();
+    QCOMPARE(counter.shown, 1);
+    QCOMPARE(system_->messages.shown.size(), 1);
+}
+
+void TestScreenReader::aRecordSpeaksTheNewCount() {
+    Form1& form = enterDate();
+    form.btnKioku_Click(); // no reading yet: the message box says so
+    QCOMPARE(system_->messages.shown.size(), 1);
+    QVERIFY(!Notice(&form));
+    form.Command1_Click();
+    form.btnKioku_Click();
+    QCOMPARE(Said(&form), u"鑑定履歴:1件"_s);
+    form.btnKioku_Click();
+    QCOMPARE(Said(&form), u"鑑定履歴:2件"_s);
+}
+
+void TestScreenReader::titleAndProseFollowTheButtonsWhileAReadingIsShown() {
+    Form1& form = enterDate();
+    auto* quit = Find<QPushButton>(form, "Command2");
+    auto* title = Find<CaptionLabel>(form, "Label6");
+    auto* prose = Find<CaptionLabel>(form, "Label2");
+    const auto tabFrom = [&](QWidget* from) {
+        from->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    const auto isEraBox = [&](QWidget* widget) {
+        auto* era = Find<QComboBox>(form, "Combo1(0)");
+        return widget == era || widget == era->lineEdit();
+    };
+    // No reading: from 終了 back to the era box, as designed.
+    QVERIFY(isEraBox(tabFrom(quit)));
+    form.Command1_Click();
+    QCOMPARE(tabFrom(quit), title);
+    QCOMPARE(tabFrom(title), prose);
+    QVERIFY(isEraBox(tabFrom(prose)));
+    QCOMPARE(Accessible(title)->text(QAccessible::Name), form.CurrentReading.TypeTitle);
+    QVERIFY(Accessible(prose)->text(QAccessible::Name).contains(u"砂鉄のように"_s));
+    // Cleared: the empty labels are no stops.
+    form.Command3_Click();
+    QVERIFY(isEraBox(tabFrom(quit)));
+}
+
+void TestScreenReader::monthAndDayListsSayWhatTheyAreAndHold() {
+    Form1& form = enterDate();
+    for (const auto& [name, label, shown] :
+         {std::tuple{"Combo1(1)", u"月"_s, u"5"_s}, std::tuple{"Combo1(2)", u"日"_s, u"12"_s}}) {
+        auto* list = Find<QComboBox>(form, name);
+        QAccessibleInterface* accessible = Accessible(list);
+        QCOMPARE(accessible->role(), QAccessible::ComboBox);
+        QCOMPARE(accessible->text(QAccessible::Name), label); // not the number it shows
+        QCOMPARE(accessible->text(QAccessible::Value), shown);
+        QVERIFY(accessible->textInterface());
+        QCOMPARE(
+            accessible->textInterface()->text(0, accessible->textInterface()->characterCount()),
+            shown);
+        QVERIFY(accessible->state().expandable);
+        QVERIFY(accessible->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::showMenuAction()));
+    }
+    // Arrowing through the list says each item as it comes.
+    auto* month = Find<QComboBox>(form, "Combo1(1)");
+    month->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(month, Qt::Key_Down);
+    QCOMPARE(month->currentText(), u"6"_s);
+    QCOMPARE(Said(&form), u"6"_s);
+    QTest::keyClick(month, Qt::Key_Up);
+    QCOMPARE(Said(&form), u"5"_s);
+    // A list changed by the program, not by the user in it, says nothing.
+    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(0);
+    QCOMPARE(Said(&form), u"5"_s);
+}
+
+void TestScreenReader::aTextBoxEnteredByTabIsSelectedAfterTheFocusIsReported() {
+    Form1& form = enterDate();
+    auto* name = Find<QLineEdit>(form, "Text4");
+    QSignalSpy selected(name, &QLineEdit::selectionChanged);
+    Find<QComboBox>(form, "Combo1(2)")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // The focus has moved, and Qt has reported it, before the text is selected.
+    QCOMPARE(QApplication::focusWidget(), name);
+    QCOMPARE(selected.count(), 0);
+    QTRY_COMPARE(name->selectedText(), u"Taro"_s);
+    // A click leaves the text as it is, as before.
+    name->deselect();
+    Find<QLineEdit>(form, "Text2")->setFocus(Qt::MouseFocusReason);
+    name->setFocus(Qt::MouseFocusReason);
+    QTest::qWait(20);
+    QVERIFY(!name->hasSelectedText());
+}
+
+void TestScreenReader::aTextBoxIsReadWhole() {
+    Form1& form = enterDate();
+    auto* name = Find<QLineEdit>(form, "Text4");
+    QAccessibleInterface* accessible = Accessible(name);
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QCOMPARE(accessible->text(QAccessible::Name), u"お名前"_s);
+    QCOMPARE(accessible->text(QAccessible::Value), u"Taro"_s);
+    QAccessibleTextInterface* text = accessible->textInterface();
+    QVERIFY(text);
+    // The attributes are one run over the whole text, from wherever they are asked for: a
+    // screen reader reads the line run by run.
+    for (int offset : {0, 2, 3}) {
+        int start = -1;
+        int end = -1;
+        text->attributes(offset, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, 4);
+    }
+    QCOMPARE(text->text(0, text->characterCount()), u"Taro"_s);
+    name->selectAll();
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    QCOMPARE(text->text(start, end), u"Taro"_s);
+    QCOMPARE(text->cursorPosition(), 4);
+    // Typing and editing through the screen reader reach the box.
+    accessible->editableTextInterface()->replaceText(0, 4, u"Hanako"_s);
+    QCOMPARE(name->text(), u"Hanako"_s);
+    accessible->editableTextInterface()->deleteText(4, 6);
+    QCOMPARE(name->text(), u"Hana"_s);
+    accessible->editableTextInterface()->insertText(4, u"ko"_s);
+    QCOMPARE(name->text(), u"Hanako"_s);
+    QVERIFY(accessible->state().editable);
+    QVERIFY(!text->characterRect(0).isEmpty());
+    QCOMPARE(text->characterRect(6), QRect());
+}
+
+void TestScreenReader::detailWindowIsReadByTab() {
+    Form1& form = enterDate();
+    form.Command1_Click();
+    form.Command5_Click();
+    Form3* detail = form.form3();
+    QVERIFY(QTest::qWaitForWindowExposed(detail));
+    auto* date = Find<CaptionLabel>(*detail, "Label13");
+    QCOMPARE(date->text(), u"S60/5/12"_s); // shown as ever
+    QCOMPARE(Accessible(date)->text(QAccessible::Name), u"昭和60年5月12日"_s);
+    const auto relations = Accessible(date)->relations(QAccessible::Label);
+    QCOMPARE(relations.size(), 1);
+    QCOMPARE(relations.first().first->text(QAccessible::Name), u"生年月日"_s);
+    // Every text of the page is a Tab stop, in reading order, round and round.
+    const QList<const char*> order{"Label12", "Label13", "Label15", "Label14",
+                                   "Label9",  "Label1",  "Label5"};
+    Find<CaptionLabel>(*detail, order.first())->setFocus(Qt::TabFocusReason);
+    for (qsizetype i = 1; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(),
+                 QString::fromLatin1(order[i % order.size()]));
+    }
+    QCOMPARE(Accessible(Find<CaptionLabel>(*detail, "Label12"))->text(QAccessible::Name),
+             u"Taro"_s);
+    QVERIFY(Accessible(Find<CaptionLabel>(*detail, "Label14"))
+                ->text(QAccessible::Name)
+                .startsWith(u"あなたが生まれてから今日で"_s));
+}
+
+void TestScreenReader::aboutHeadingIsOneWord() {
+    Form4* about = form_->form4();
+    auto* heading = Find<CaptionLabel>(*about, "Label6");
+    QCOMPARE(heading->text(), u"最 新 情 報"_s);
+    QCOMPARE(Accessible(heading)->text(QAccessible::Name), u"最新情報"_s);
+}
+
+void TestScreenReader::menusAreReadInWords() {
+    Form1& form = *form_;
+    const auto accessible = [](QAction* entry) {
+        return QAccessible::queryAccessibleInterface(entry);
+    };
+    QMenuBar* bar = form.menuBar();
+    QAccessibleInterface* barInterface = QAccessible::queryAccessibleInterface(bar);
+    QStringList names;
+    for (int i = 0; i < barInterface->childCount(); ++i)
+        names << barInterface->child(i)->text(QAccessible::Name);
+    QCOMPARE(names, (QStringList{u"ファイル"_s, u"オプション"_s, u"ヘルプ"_s}));
+    // The captions stay as they are.
+    QCOMPARE(Find<QMenu>(form, "Mnufile")->title(), u"ﾌｧｲﾙ(&F)"_s);
+    QCOMPARE(barInterface->child(0)->text(QAccessible::Accelerator), u"Alt+F"_s);
+
+    // Each entry in its menu, found where Qt's menus look for it, with what it does.
+    auto* options = Find<QMenu>(form, "Mnu_Option");
+    QAccessibleInterface* optionsInterface = QAccessible::queryAccessibleInterface(options);
+    QCOMPARE(barInterface->child(1)->child(0)->object(), options);
+    auto* age = Find<QAction>(form, "Mnu_nen");
+    QAccessibleInterface* ageInterface = accessible(age);
+    QCOMPARE(ageInterface->role(), QAccessible::MenuItem);
+    QCOMPARE(ageInterface->text(QAccessible::Name), u"年令非表示"_s);
+    QCOMPARE(ageInterface->parent()->object(), options);
+    QCOMPARE(optionsInterface->indexOfChild(ageInterface), options->actions().indexOf(age));
+    QVERIFY(ageInterface->state().checkable);
+    QVERIFY(!ageInterface->state().checked);
+    ageInterface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(age->isChecked());
+    QVERIFY(ageInterface->state().checked);
+    QCOMPARE(accessible(Find<QAction>(form, "mnu_ver"))->text(QAccessible::Name), u"バージョン"_s);
+    QCOMPARE(accessible(Find<QAction>(form, "Mnu_Rireki"))->text(QAccessible::Name), u"履歴表示"_s);
+    QVERIFY(!accessible(Find<QAction>(form, "Mnu_Rireki"))->state().checkable);
+}
+
+void TestScreenReader::birthDatesInWords_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("Shōwa") << u"S60/5/12"_s << u"昭和60年5月12日"_s;
+    QTest::newRow("Meiji") << u"M45/7/29"_s << u"明治45年7月29日"_s;
+    QTest::newRow("Taishō") << u"T1/7/30"_s << u"大正1年7月30日"_s;
+    QTest::newRow("Heisei") << u"H31/4/30"_s << u"平成31年4月30日"_s;
+    QTest::newRow("Reiwa") << u"R1/5/1"_s << u"令和1年5月1日"_s;
+    QTest::newRow("Western") << u"2000/1/1"_s << u"2000年1月1日"_s;
+    QTest::newRow("age hidden") << u"****/5/12"_s << u"5月12日"_s;
+    QTest::newRow("unknown era letter") << u"X1/1/1"_s << u"X1/1/1"_s;
+    QTest::newRow("not a date") << u"S60/5"_s << u"S60/5"_s;
+}
+
+void TestScreenReader::birthDatesInWords() {
+    QFETCH(QString, shown);
+    QFETCH(QString, spoken);
+    QCOMPARE(SpokenBirthDate(shown), spoken);
+}
+
+QTEST_MAIN(TestScreenReader)
+#include "tst_screenreader.moc"
