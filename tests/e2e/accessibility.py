@@ -192,8 +192,18 @@ subprocess.run(["xdotool", "type", "昭和"], check=True)
 key("Tab")
 subprocess.run(["xdotool", "type", "60"], check=True)
 key("Tab", "5", "Tab", "1", "2", "Tab")
+
+
+def day_reads_12():
+    box = first(main, COMBO_BOX, "日")
+    readable = box is not None and "Text" in box.get_interfaces()
+    return box if readable and Atspi.Text.get_text(box, 0, -1) == "12" else None
+
+
+# On a busy machine the typed keys may still be on their way: 鑑定 before they land refuses.
+wait_for(day_reads_12, "the typed date did not arrive")
 press(first(main, BUTTON, "鑑定"))
-time.sleep(0.5)
+wait_for(lambda: first(main, LABEL, "磁気を帯びたイノシシ"), "鑑定 shows no title")
 
 # The month and day lists are named by their labels and hold the item they show as their text.
 for name, shown in (("月", "5"), ("日", "12")):
