@@ -386,9 +386,10 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
         return new LinkAccessible(link);
     if (dynamic_cast<ScreenReaderNotice*>(widget))
         return new NoticeAccessible(widget);
-    if (auto* box = qobject_cast<QLineEdit*>(widget))
+    if (auto* box = qobject_cast<QLineEdit*>(widget); box && !QtReadsListsAndTextBoxes)
         return new LineEditAccessible(box);
-    if (auto* box = qobject_cast<QComboBox*>(widget); box && !box->isEditable())
+    if (auto* box = qobject_cast<QComboBox*>(widget);
+        box && !box->isEditable() && !QtReadsListsAndTextBoxes)
         return new DropDownListAccessible(box);
     // Only where Qt would fall back to its plain widget interface, so that dialogs and message
     // boxes keep their own.

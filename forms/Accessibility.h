@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QAction;
 class QLineEdit;
@@ -13,6 +14,12 @@ namespace soranika {
 // pressed, a pick-only list box a combo box named by its label whose value is the item it
 // shows. Call once, before the first window is made.
 void InstallAccessibility();
+
+// Before Qt 6.8 a screen reader hears neither the item a pick-only list box shows nor the last
+// character of a text box, and the program stands in for Qt's own interfaces of both. Qt 6.8's
+// own are read rightly by Orca 48, and the program's would stand in their way: Orca 48 fell
+// silent at the first text box on Tab.
+inline constexpr bool QtReadsListsAndTextBoxes = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
 
 // Has a screen reader say `text` now, as the outcome of what the user just did in the window of
 // `control`, whatever has the focus: a notification that nothing on the screen shows. Line

@@ -95,11 +95,12 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
             combo->setInsertPolicy(QComboBox::NoInsert);
         } else {
             combo->setCurrentIndex(-1);
-            // An item picked by the arrow keys is heard as it is seen.
-            QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
-                if (combo->hasFocus())
-                    SayToScreenReader(combo, combo->currentText());
-            });
+            // An item picked by the arrow keys is heard as it is seen (Qt 6.8 says so itself).
+            if (!QtReadsListsAndTextBoxes)
+                QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+                    if (combo->hasFocus())
+                        SayToScreenReader(combo, combo->currentText());
+                });
         }
         combo->setStyle(CompactComboStyle::shared());
         combo->setMaxVisibleItems(ListBoxRows);

@@ -1,5 +1,6 @@
 #include "QtMessageBoxes.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -31,6 +32,11 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     if (message.buttons == Message::Buttons::OkCancel)
         box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(qobject_cast<QPushButton*>(ok));
+    // Qt 6.8 lets the message be selected by mouse, and its label then takes the focus by a
+    // click: Orca 48 takes a label that can take the focus for a control of its own and reads
+    // only the title and the button. The message is there to be read, not selected.
+    if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        text->setFocusPolicy(Qt::NoFocus);
     box.exec();
     return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }

@@ -128,8 +128,9 @@ hear("the era typed", [], typed="昭和")
 hear("Tab to the year box", ["年"], keys=["Tab"])
 hear("the year typed", [], typed="60")
 hear("Tab to the month box", ["月"], keys=["Tab"])
-hear("the month picked by arrows", ["1", "2", "3", "4", "5"],
-     keys=["Down", "Down", "Down", "Down", "Down"])
+# One arrow at a time, as a person listens: Orca 48 drops what a quicker key overtakes.
+for month in ["1", "2", "3", "4", "5"]:
+    hear("the month picked by the arrow: " + month, [month], keys=["Down"])
 hear("Tab to the day box", ["日"], keys=["Tab"])
 hear("the day picked by its number", ["12"], keys=["1", "2"])
 hear("Tab to the name box", ["お名前"], keys=["Tab"])
@@ -153,7 +154,8 @@ hear("back to the year box", ["年", "60"], keys=["shift+Tab"])
 
 # An impossible day: the refusal is read from its message box.
 hear("to the month", ["月"], keys=["Tab"])
-hear("February", ["4", "3", "2"], keys=["Up", "Up", "Up"])
+for month in ["4", "3", "2"]:
+    hear("back towards February: " + month, [month], keys=["Up"])
 hear("to the day", ["日"], keys=["Tab"])
 hear("the 30th", ["30"], keys=["3", "0"])
 hear("鑑定 refuses a day that does not exist",

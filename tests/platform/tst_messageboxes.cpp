@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +40,7 @@ class TestMessageBoxes : public QObject {
 private slots:
     void onlyOkAnswersOk();
     void looksAsAsked();
+    void messageIsReadNotFocused();
 };
 
 void TestMessageBoxes::onlyOkAnswersOk() {
@@ -85,6 +87,20 @@ void TestMessageBoxes::looksAsAsked() {
     });
     QCOMPARE(title, u"ソラニカVer1.0"_s); // a message without a title of its own
     QCOMPARE(icon, QMessageBox::NoIcon);
+}
+
+void TestMessageBoxes::messageIsReadNotFocused() {
+    // A screen reader reads a message box's labels that cannot take the focus as its message;
+    // one that can (Qt 6.8's, selectable by mouse) it leaves to be reached by Tab, and so the
+    // message went unread.
+    QList<Qt::FocusPolicy> labels;
+    Answer(kConfirmation, [&](QMessageBox& box) {
+        for (const QLabel* label : box.findChildren<QLabel*>())
+            if (label->text() == box.text())
+                labels.append(label->focusPolicy());
+        box.close();
+    });
+    QCOMPARE(labels, QList<Qt::FocusPolicy>{Qt::NoFocus});
 }
 
 QTEST_MAIN(TestMessageBoxes)
