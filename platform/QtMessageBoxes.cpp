@@ -1,6 +1,5 @@
 #include "QtMessageBoxes.h"
 
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -32,11 +31,11 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, const Message& message) {
     if (message.buttons == Message::Buttons::OkCancel)
         box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(qobject_cast<QPushButton*>(ok));
-    // Qt 6.8 lets the message be selected by mouse, and its label then takes the focus by a
-    // click: Orca 48 takes a label that can take the focus for a control of its own and reads
-    // only the title and the button. The message is there to be read, not selected.
-    if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        text->setFocusPolicy(Qt::NoFocus);
+    // With Qt 6.8 Orca 48 reads nothing of the box but its title, its description and the
+    // button that has the focus: the message is its description. Orca 43, beside Qt 6.4, reads
+    // the message from the box itself, and would say it twice.
+    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+        box.setAccessibleDescription(message.text);
     box.exec();
     return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }

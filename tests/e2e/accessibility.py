@@ -194,22 +194,29 @@ subprocess.run(["xdotool", "type", "60"], check=True)
 key("Tab", "5", "Tab", "1", "2", "Tab")
 
 
-def day_reads_12():
-    box = first(main, COMBO_BOX, "日")
-    readable = box is not None and "Text" in box.get_interfaces()
-    return box if readable and Atspi.Text.get_text(box, 0, -1) == "12" else None
+def list_showing(label, shown):
+    """The pick-only list labelled `label` while it shows `shown`. Before Qt 6.8 the program
+    names it by its label and gives the item as its text; Qt 6.8's own names it by the item and
+    points to its label, which is what Orca 48 says first."""
+    for box in walk(main):
+        if box.get_role() != COMBO_BOX:
+            continue
+        if box.get_name() == label and "Text" in box.get_interfaces() \
+                and Atspi.Text.get_text(box, 0, -1) == shown:
+            return box
+        if box.get_name() == shown and labelled_by(box) == [label]:
+            return box
+    return None
 
 
 # On a busy machine the typed keys may still be on their way: 鑑定 before they land refuses.
-wait_for(day_reads_12, "the typed date did not arrive")
+wait_for(lambda: list_showing("日", "12"), "the typed date did not arrive")
 press(first(main, BUTTON, "鑑定"))
 wait_for(lambda: first(main, LABEL, "磁気を帯びたイノシシ"), "鑑定 shows no title")
 
 # The month and day lists are named by their labels and hold the item they show as their text.
 for name, shown in (("月", "5"), ("日", "12")):
-    box = first(main, COMBO_BOX, name)
-    check(box is not None and "Text" in box.get_interfaces()
-          and Atspi.Text.get_text(box, 0, -1) == shown, f"the {name} list reads {shown}")
+    check(list_showing(name, shown) is not None, f"the {name} list reads {shown}")
 # The title and the prose follow the buttons in the Tab order while they show a reading.
 title = first(main, LABEL, "磁気を帯びたイノシシ")
 check(title is not None and title.get_state_set().contains(Atspi.StateType.FOCUSABLE),
@@ -217,8 +224,10 @@ check(title is not None and title.get_state_set().contains(Atspi.StateType.FOCUS
 
 # A text box gives its text attributes as one run over the whole text: Orca splits a line by
 # these runs, and Qt 6.4's own empty runs made it read "60" as "6".
+# Qt 6.8's own text boxes are left in place, and Orca 48 reads them whole (tests/e2e/orca.sh).
+toolkit = tuple(int(part) for part in app.get_toolkit_version().split(".")[:2])
 year = first(main, TEXT, "年")
-if year is not None:
+if year is not None and toolkit < (6, 8):
     run = Atspi.Text.get_attribute_run(year, 0, False)
     check((run.start_offset, run.end_offset) == (0, 2),
           f"the year box's attributes run over 60: {run.start_offset}-{run.end_offset}")

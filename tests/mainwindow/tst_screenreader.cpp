@@ -220,6 +220,14 @@ void TestScreenReader::monthAndDayListsSayWhatTheyAreAndHold() {
         auto* list = Find<QComboBox>(form, name);
         QAccessibleInterface* accessible = Accessible(list);
         QCOMPARE(accessible->role(), QAccessible::ComboBox);
+        if constexpr (QtReadsListsAndTextBoxes) {
+            // Qt's own: named by the item, labelled by 月 or 日, which Orca 48 says first.
+            QCOMPARE(accessible->text(QAccessible::Value), shown);
+            const auto labels = accessible->relations(QAccessible::Label);
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels.first().first->text(QAccessible::Name), label);
+            continue;
+        }
         QCOMPARE(accessible->text(QAccessible::Name), label); // not the number it shows
         QCOMPARE(accessible->text(QAccessible::Value), shown);
         QVERIFY(accessible->textInterface());
@@ -230,6 +238,8 @@ void TestScreenReader::monthAndDayListsSayWhatTheyAreAndHold() {
         QVERIFY(accessible->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::showMenuAction()));
     }
+    if constexpr (QtReadsListsAndTextBoxes)
+        return; // Qt 6.8 tells screen readers of the picked item itself
     // Arrowing through the list says each item as it comes.
     auto* month = Find<QComboBox>(form, "Combo1(1)");
     month->setFocus(Qt::TabFocusReason);
@@ -262,6 +272,8 @@ void TestScreenReader::aTextBoxEnteredByTabIsSelectedAfterTheFocusIsReported() {
 }
 
 void TestScreenReader::aTextBoxIsReadWhole() {
+    if constexpr (QtReadsListsAndTextBoxes)
+        QSKIP("Qt 6.8's own text box interface is left in place; e2e_orca hears the box whole");
     Form1& form = enterDate();
     auto* name = Find<QLineEdit>(form, "Text4");
     QAccessibleInterface* accessible = Accessible(name);
