@@ -2,6 +2,7 @@
 // beside the program. Faults are real ones where the machine allows: a full disk, an unchangeable
 // file, a read-only folder, a named pipe.
 
+#include "ProcessEnd.h"
 #include "ProgramSettings.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -39,6 +41,7 @@ private slots:
     void lockFolderThatCannotHoldALock();
     void lockInAReadOnlyFolder();
     void regularFilesOnly();
+    void aHungTeardownStillEnds();
 
 private:
     QString configFolder() const { return config_.filePath(u"config"_s); }
@@ -321,6 +324,24 @@ void TestPlatform::regularFilesOnly() {
     QFile appending;
     QCOMPARE(OpenRegularFile(appending, pipe, true), NotARegularFileReason());
     QVERIFY(!appending.isOpen());
+}
+
+void TestPlatform::aHungTeardownStillEnds() {
+    // Only Wayland's teardown has been seen to hang; elsewhere the process ends on its own.
+    QVERIFY(QtTeardownMayHang(u"wayland"));
+    QVERIFY(QtTeardownMayHang(u"wayland-egl"));
+    QVERIFY(!QtTeardownMayHang(u"xcb"));
+    QVERIFY(!QtTeardownMayHang(u"windows"));
+#ifdef Q_OS_WIN
+    QSKIP("the last resort is armed on Wayland only");
+#else
+    QProcess hung;
+    hung.start(QCoreApplication::applicationDirPath() + u"/"_s +
+               QStringLiteral(SORANIKA_HUNG_TEARDOWN));
+    QVERIFY2(hung.waitForFinished(10'000), "a process with a hung last step still runs");
+    QCOMPARE(hung.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(hung.exitCode(), 3);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
