@@ -346,7 +346,7 @@ void Form1::Mnu_Rireki_Click() {
     // Desktop editors here guess the code page wrongly; the program shows the file itself, and
     // its window hands the file to the desktop's application on request.
     HistoryWindow* window = historyWindow();
-    window->showHistory(ReadHistoryForDisplay(platform_.folder.filePath(HistoryFileName)),
+    window->showHistory(ReadHistoryForDisplay(platform_.folder.historyFilePath(HistoryFileName)),
                         HistoryFileName, WindowColour.colour());
     bringUp(window);
 #endif

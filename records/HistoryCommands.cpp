@@ -61,7 +61,8 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
     platform.folder.makeWorkingFolder();
     // One reading of the clock serves the file, the setting and the label alike.
     const QString now = GeneralDateTimeText(platform.clock.now());
-    const QString path = platform.folder.filePath(HistoryFileName);
+    const QString path = platform.folder.historyFilePath(HistoryFileName);
+    platform.folder.makeHistoryFolder(); // the first Record of a user of a system-wide install
     const QByteArray entry = EncodeHistoryEntry(HistoryEntryLines(reading, name, memo, now));
     if (const auto problem = AppendWhole(path, entry)) {
         Warn(platform, parent,
@@ -83,11 +84,11 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
 }
 
 void ViewHistory(Platform& platform, QWidget* parent) {
-    if (platform.textViewer.openTextFile(platform.folder.path(), HistoryFileName))
+    if (platform.textViewer.openTextFile(platform.folder.historyFolder(), HistoryFileName))
         return;
     Warn(platform, parent,
          FileProblem(QStringLiteral("履歴ファイルを開くテキストエディタを起動できませんでした。"),
-                     platform.folder.filePath(HistoryFileName),
+                     platform.folder.historyFilePath(HistoryFileName),
                      QStringLiteral("ファイルを開くプログラムが見つかりません")));
 }
 
@@ -105,7 +106,8 @@ void ClearHistory(Platform& platform, QWidget* parent,
 
     // The emptied file waits beside the history until the settings are cleared too; a failure
     // of either leaves both as they were.
-    const QString path = platform.folder.filePath(HistoryFileName);
+    const QString path = platform.folder.historyFilePath(HistoryFileName);
+    platform.folder.makeHistoryFolder();
     const QString fileFailure = QStringLiteral("履歴ファイルを削除できませんでした。");
     PendingReplacement emptied(path);
     if (const auto problem = emptied.write(QByteArrayLiteral("\r\n"))) {

@@ -3,6 +3,7 @@
 // file, a read-only folder, a named pipe.
 
 #include "ProcessEnd.h"
+#include "ProgramFolder.h"
 #include "ProgramSettings.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
@@ -42,6 +43,7 @@ private slots:
     void lockInAReadOnlyFolder();
     void regularFilesOnly();
     void aHungTeardownStillEnds();
+    void installLayouts();
 
 private:
     QString configFolder() const { return config_.filePath(u"config"_s); }
@@ -341,6 +343,28 @@ void TestPlatform::aHungTeardownStillEnds() {
     QVERIFY2(hung.waitForFinished(10'000), "a process with a hung last step still runs");
     QCOMPARE(hung.exitStatus(), QProcess::NormalExit);
     QCOMPARE(hung.exitCode(), 3);
+#endif
+}
+
+void TestPlatform::installLayouts() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    ExecutableFolder oneFolder(InstallLayout::OneFolder);
+    QCOMPARE(oneFolder.path(), programFolder);
+    QCOMPARE(oneFolder.historyFilePath(u"SanRireki.txt"_s), programFolder + u"/SanRireki.txt"_s);
+
+    // Installed for every account: /usr/bin/soranika reads /usr/share/soranika and keeps each
+    // user's history in their own data folder, wherever the user has moved it.
+    ExecutableFolder systemWide(InstallLayout::SystemWide);
+    QCOMPARE(systemWide.path(), QDir::cleanPath(programFolder + u"/.."_s) + u"/share/soranika"_s);
+#ifndef Q_OS_WIN
+    QTemporaryDir data;
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", before); });
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    QCOMPARE(systemWide.historyFilePath(u"SanRireki.txt"_s),
+             data.path() + u"/soranika/SanRireki.txt"_s);
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(systemWide.historyFolder(), QDir::homePath() + u"/.local/share/soranika"_s);
 #endif
 }
 

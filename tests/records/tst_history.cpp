@@ -130,11 +130,13 @@ private slots:
     void pendingReplacement();
     void statusTexts();
     void viewStartsTheEditorOrSaysWhy();
+    void historyApartFromTheProgramFiles();
+    void historyFolderThatCannotBeMade();
 
 private:
     std::unique_ptr<StandInPlatform> system_;
     std::unique_ptr<Platform> platform_;
-    QString historyPath() const { return system_->folder.filePath(HistoryFileName); }
+    QString historyPath() const { return system_->folder.historyFilePath(HistoryFileName); }
 };
 
 void TestHistory::init() {
@@ -632,6 +634,48 @@ void TestHistory::viewStartsTheEditorOrSaysWhy() {
     ViewHistory(*platform_, nullptr);
     QCOMPARE(system_->messages.shown.size(), 1);
     QVERIFY(system_->messages.shown[0].text.contains(u"SanRireki.txt"_s));
+}
+
+void TestHistory::historyApartFromTheProgramFiles() {
+    // A user's first Record in a system-wide install makes their data folder; view and clear
+    // follow it there, and nothing is written beside the program's own files.
+    QTemporaryDir home;
+    const QString folder = home.filePath(u".local/share/soranika"_s);
+    system_->folder.historyElsewhere = folder;
+    const Reading reading = MakeReading(364, u"S60/5/12"_s, 12345, u"磁気を帯びたイノシシ"_s);
+    QVERIFY(RecordReading(reading, u"山田　花子"_s, u"長女"_s, *platform_, nullptr));
+    QCOMPARE(ReadAll(folder + u"/SanRireki.txt"_s),
+             ReadAll(QStringLiteral(SORANIKA_GOLDEN_DIR "/entry-366.txt")));
+    QVERIFY(
+        QDir(system_->folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+
+    ViewHistory(*platform_, nullptr);
+    QCOMPARE(system_->textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
+
+    ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
+    QCOMPARE(ReadAll(folder + u"/SanRireki.txt"_s), QByteArray("\r\n"));
+
+    // Cleared before anything was ever recorded: the folder is made for the emptied file.
+    system_->folder.historyElsewhere = home.filePath(u"other/soranika"_s);
+    ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
+    QCOMPARE(ReadAll(home.filePath(u"other/soranika/SanRireki.txt"_s)), QByteArray("\r\n"));
+    for (const Message& message : system_->messages.shown)
+        QVERIFY2(!message.text.contains(u"できませんでした"_s), qPrintable(message.text));
+}
+
+void TestHistory::historyFolderThatCannotBeMade() {
+    // A file where the data folder should be: the Record fails, says where and why, and
+    // counts nothing.
+    QTemporaryDir home;
+    WriteAll(home.filePath(u"share"_s), "not a folder");
+    system_->folder.historyElsewhere = home.filePath(u"share/soranika"_s);
+    const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
+    QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
+    QCOMPARE(system_->messages.shown.size(), 1);
+    const QString text = system_->messages.shown.first().text;
+    QVERIFY2(text.contains(QDir::toNativeSeparators(historyPath())), qPrintable(text));
+    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(ReadAll(home.filePath(u"share"_s)), QByteArray("not a folder"));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

@@ -83,6 +83,10 @@ class TemporaryProgramFolder final : public ProgramFolder {
 public:
     QString path() const override { return elsewhere.isEmpty() ? dir_.path() : elsewhere; }
     QString elsewhere; // a folder of the test's own choosing in place of the temporary one
+    QString historyFolder() const override {
+        return historyElsewhere.isEmpty() ? path() : historyElsewhere;
+    }
+    QString historyElsewhere; // the history apart from the program's files, as a system install
     bool makeWorkingFolder() override {
         ++madeWorking;
         return true;
