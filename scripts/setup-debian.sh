@@ -21,6 +21,7 @@ packages=(
     desktop-file-utils             # checks the installed desktop entry
     scdoc man-db                   # the manual pages: built to roff, checked with man --warnings
     appstream                      # checks the installed metainfo (appstreamcli validate)
+    reuse                          # every file's licence (reuse lint, from .reuse/dep5)
 )
 
 [ $# -eq 0 ] || packages=("$@")

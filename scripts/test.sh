@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds and runs the whole test suite: the
-# normal build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a
-# bounded fuzzing run. The sanitized suite runs last, so that its summary closes the output.
+# Installs what is missing, checks the formatting and every file's licence, builds and runs the
+# whole test suite: the normal build, the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run. The sanitized suite runs last, so that
+# its summary closes the output.
 #   scripts/test.sh                       (SORANIKA_FUZZ_SECONDS=30 by default)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,6 +10,8 @@ jobs=$(nproc)
 
 echo "== formatting (.clang-format)"
 "$here/scripts/check-format.sh"
+echo "== licences (reuse lint)"
+"$here/scripts/check-licences.sh"
 echo "== build (warnings are errors)"
 # The normal build also checks the committed pictures against their generator.
 "$here/scripts/build.sh" "$here/build" -DSORANIKA_WERROR=ON -DSORANIKA_PICTURE_GENERATOR=ON
