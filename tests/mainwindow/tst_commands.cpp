@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -72,6 +73,7 @@ private slots:
     void printMakesOnePage();
     void printWithoutPictureOrPrinterSaysWhy();
     void clearingTheHistoryResetsTheLabels();
+    void viewingTheHistory_data();
     void viewingTheHistory();
     void helpReadsTheFileEachTime();
     void helpWithoutFile();
@@ -373,13 +375,24 @@ void TestCommands::clearingTheHistoryResetsTheLabels() {
     QVERIFY(form.readingPresent()); // the reading is not touched
 }
 
+void TestCommands::viewingTheHistory_data() {
+    QTest::addColumn<bool>("apart");
+    QTest::newRow("beside the program") << false;
+    QTest::newRow("in the user's data folder, as a system install") << true;
+}
+
 void TestCommands::viewingTheHistory() {
+    QFETCH(bool, apart);
+    QTemporaryDir data;
+    if (apart)
+        system_->folder.historyElsewhere = data.filePath(u"soranika"_s);
+    const QString folder = system_->folder.historyFolder();
     Form1& form = startWithReading();
     form.btnKioku_Click();
     Find<QAction>(form, "Mnu_Rireki")->trigger();
 #ifdef Q_OS_WIN
     // Notepad reads the file as it is, in the ANSI code page of a Japanese Windows.
-    QCOMPARE(system_->textViewer.opened, QStringList{system_->folder.path() + u"|SanRireki.txt"_s});
+    QCOMPARE(system_->textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
     QVERIFY(system_->messages.shown.isEmpty());
 #else
     // The program's own window shows the history, decoded, the newest entry in view; its button
@@ -392,7 +405,7 @@ void TestCommands::viewingTheHistory() {
     QVERIFY(!shown.contains(u'\r'));
     QVERIFY(system_->textViewer.opened.isEmpty());
     Find<QPushButton>(*window, "CommandOpen")->click();
-    QCOMPARE(system_->textViewer.opened, QStringList{system_->folder.path() + u"|SanRireki.txt"_s});
+    QCOMPARE(system_->textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
     QVERIFY(system_->messages.shown.isEmpty());
 
     // It closes with the main window.
