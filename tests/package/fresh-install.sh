@@ -28,11 +28,20 @@ mirror=${mirror:-http://deb.debian.org/debian}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/soranika
 base="$cache/fresh-$suite.tar.zst"
 mkdir -p "$cache"
+# A proxy apt is told of serves debootstrap too.
+if [ -z "${http_proxy:-}" ]; then
+    proxy=$(apt-config shell proxy Acquire::http::Proxy | sed -n "s/^proxy='\(.*\)'$/\1/p")
+    [ -z "$proxy" ] || export http_proxy=$proxy
+fi
 if [ ! -s "$base" ]; then
     echo "== making a fresh $suite root (debootstrap minbase, once)"
     making=$(mktemp -d)
-    debootstrap --variant=minbase "$suite" "$making/root" "$mirror" > "$cache/debootstrap.log" 2>&1 ||
-        { tail -n 20 "$cache/debootstrap.log"; rm -rf "$making"; exit 1; }
+    if ! debootstrap --variant=minbase "$suite" "$making/root" "$mirror" > "$cache/debootstrap.log" 2>&1; then
+        tail -n 20 "$cache/debootstrap.log"
+        rm -rf "$making"
+        echo "SKIP: no fresh $suite root could be made here (Debian's archive out of reach?)"
+        exit 77
+    fi
     tar -C "$making/root" --zstd -cf "$base.part" . && mv "$base.part" "$base"
     rm -rf "$making"
 fi
@@ -56,6 +65,11 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 printf 'Types: deb\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
     "$mirror" "$suite" > "$root/etc/apt/sources.list.d/debian.sources"
 rm -f "$root/etc/apt/sources.list"
+# How the host's apt reaches the archive (proxies, a frozen archive's dates); nothing else of it.
+for setting in /etc/apt/apt.conf.d/*; do
+    grep -qiE 'proxy|Check-Valid-Until|Check-Date' "$setting" 2> /dev/null &&
+        cp "$setting" "$root/etc/apt/apt.conf.d/"
+done
 for point in proc sys dev dev/pts dev/shm; do
     mount --bind "/$point" "$root/$point"
     mounted+=("$root/$point")
