@@ -19,6 +19,7 @@
 #include "PrintCommand.h"
 #include "ProgramFolder.h"
 #include "ProgramPictures.h"
+#include "ProgramSettings.h"
 #include "SingleInstance.h"
 #include "SingleLineText.h"
 #include "Startup.h"
@@ -277,6 +278,10 @@ bool Form1::Form_Load() {
         platform_.messages.show(nullptr, {.text = QStringLiteral("既に起動されています")});
         return false;
     }
+    // A store it can neither read nor write over would refuse every later count and colour.
+    if (const auto setAside =
+            ProgramSettings::SetAsideUnusableStore(platform_.settings, platform_.clock.now()))
+        platform_.messages.show(nullptr, StoreSetAsideMessage(*setAside));
     platform_.folder.makeWorkingFolder();
     const StartupView view = ReadStartupSettings(platform_.settings);
     WindowColour.apply(view.windowColour);

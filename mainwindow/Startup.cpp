@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "ProgramSettings.h"
+#include "SettingsStore.h"
 #include "WindowColour.h"
 
 namespace soranika {
@@ -20,6 +21,15 @@ StartupView ReadStartupSettings(const SettingsStore& store) {
     view.windowColour = IsUnset(colour) ? DefaultWindowColour
                                         : ParseColourText(colour).value_or(DefaultWindowColour);
     return view;
+}
+
+Message StoreSetAsideMessage(const SetAsideStore& setAside) {
+    return {.text = ProblemText(QStringLiteral("設定ファイルを読めなかったため、別の名前で残して"
+                                               "新しい設定で始めます。鑑定履歴の件数、前回の"
+                                               "鑑定日時、フォーム色は初めの状態に戻ります。"),
+                                setAside.unusable + QStringLiteral("\n→ ") + setAside.keptAs,
+                                setAside.reason),
+            .icon = Message::Icon::Warning};
 }
 
 } // namespace soranika

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageBoxes.h"
 #include "StatusTexts.h"
 
 #include <QtGlobal>
@@ -7,6 +8,7 @@
 namespace soranika {
 
 class SettingsStore;
+struct SetAsideStore;
 
 // What the program shows at start from the three stored settings.
 struct StartupView {
@@ -19,5 +21,8 @@ struct StartupView {
 // from 0 to 16777215 gives the default colour (and stays in the store until a colour command
 // replaces it).
 StartupView ReadStartupSettings(const SettingsStore& store);
+
+// What the user is told, once, when the store was moved aside at start-up: both files, and why.
+Message StoreSetAsideMessage(const SetAsideStore& setAside);
 
 } // namespace soranika

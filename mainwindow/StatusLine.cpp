@@ -26,8 +26,20 @@ StatusLineLayout LayOutStatusLine(const QRect& designedDate, const QRect& design
     const int dateRoom = countLeft - kGap - designedDate.left();
     layout.dateBox =
         QRect(designedDate.left(), designedDate.top(), dateRoom, designedDate.height());
-    while (layout.dateStretch > kNarrowestStretch && dateWidthAt(layout.dateStretch) + 1 > dateRoom)
+    const auto fits = [&](int stretch) {
+        return dateWidthAt(stretch) + 1 <= dateRoom;
+    };
+    if (fits(layout.dateStretch))
+        return layout;
+    // A text too long for even the narrowest stretch (a hand-edited store may hold a megabyte of
+    // it) is not measured at every step on the way there.
+    if (!fits(kNarrowestStretch)) {
+        layout.dateStretch = kNarrowestStretch;
+        return layout;
+    }
+    do
         --layout.dateStretch;
+    while (!fits(layout.dateStretch));
     return layout;
 }
 

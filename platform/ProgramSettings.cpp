@@ -32,4 +32,8 @@ QString Location(const SettingsStore& store) {
     return store.Location(Application);
 }
 
+std::optional<SetAsideStore> SetAsideUnusableStore(SettingsStore& store, const QDateTime& now) {
+    return store.SetAsideUnusableStore(Application, now);
+}
+
 } // namespace soranika::ProgramSettings

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "SettingsStore.h"
+
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -7,8 +10,6 @@
 #include <utility>
 
 namespace soranika {
-
-class SettingsStore;
 
 // The program's three lasting values, all under one application and section of the store.
 namespace ProgramSettings {
@@ -39,6 +40,10 @@ std::optional<QString> WriteTogether(SettingsStore& store,
 
 // Where the program's settings are kept, for messages that say what could not be saved.
 QString Location(const SettingsStore& store);
+
+// At start-up: moves the program's store aside when it can be neither read nor written over
+// (see SettingsStore::SetAsideUnusableStore).
+std::optional<SetAsideStore> SetAsideUnusableStore(SettingsStore& store, const QDateTime& now);
 
 } // namespace ProgramSettings
 

@@ -35,6 +35,12 @@ QString StoreFilePath(const QString& application) {
 #endif
 }
 
+[[maybe_unused]] QString TooLargeReason(qint64 size) {
+    return QStringLiteral("ファイルが大きすぎます（%1 バイト。読むのは %2 バイトまでです）")
+        .arg(QLocale(QLocale::Japanese).toString(size),
+             QLocale(QLocale::Japanese).toString(QtSettingsStore::LargestFileSize));
+}
+
 // Why a store file is not to be read at all, or nothing when it is fine (or absent).
 std::optional<QString> UnusableStoreFile(const QString& application) {
 #if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
@@ -47,9 +53,7 @@ std::optional<QString> UnusableStoreFile(const QString& application) {
     if (!info.isFile())
         return NotARegularFileReason();
     if (info.size() > QtSettingsStore::LargestFileSize)
-        return QStringLiteral("ファイルが大きすぎます（%1 バイト。読むのは %2 バイトまでです）")
-            .arg(QLocale(QLocale::Japanese).toString(info.size()),
-                 QLocale(QLocale::Japanese).toString(QtSettingsStore::LargestFileSize));
+        return TooLargeReason(info.size());
     return std::nullopt;
 #endif
 }
@@ -114,6 +118,35 @@ std::optional<QString> QtSettingsStore::WriteSetting(const QString& application,
     else
         settings.remove(keyPath);
     return WhyNotWritten(settings.fileName());
+}
+
+std::optional<SetAsideStore> QtSettingsStore::SetAsideUnusableStore(const QString& application,
+                                                                    const QDateTime& now) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    Q_UNUSED(application);
+    Q_UNUSED(now);
+    return std::nullopt;
+#else
+    const QString path = StoreFilePath(application);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    QString reason;
+    if (info.size() > LargestFileSize)
+        reason = TooLargeReason(info.size());
+    else if (OpenStore(application).status() == QSettings::FormatError)
+        reason = QStringLiteral("設定ファイルとして読めない内容です");
+    else
+        return std::nullopt;
+    const QString stem = path + QStringLiteral(".damaged-") + now.toString(u"yyyyMMdd-HHmmss");
+    QString keptAs = stem;
+    for (int n = 2; QFileInfo::exists(keptAs); ++n)
+        keptAs = stem + u'-' + QString::number(n);
+    // A folder that takes no new name keeps the file where it is; every write then says why.
+    if (!QFile::rename(path, keptAs))
+        return std::nullopt;
+    return SetAsideStore{QDir::toNativeSeparators(path), QDir::toNativeSeparators(keptAs), reason};
+#endif
 }
 
 QString QtSettingsStore::Location(const QString& application) const {

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
 
 namespace soranika {
+
+// A store file the program could not use, moved aside so that a fresh store can start.
+struct SetAsideStore {
+    QString unusable; // where it was
+    QString keptAs;   // where its bytes are now, unchanged
+    QString reason;   // why it could not be used
+};
 
 // The per-user settings store: text values addressed by application, section and key. A key that
 // was never written reads as the default.
@@ -19,14 +27,25 @@ public:
     // Where the values of an application are kept, as the user would look for them: a file, or
     // a key of the registry.
     virtual QString Location(const QString& application) const = 0;
+    // Moves a store the program can neither read nor write over aside, keeping its bytes under
+    // a name of `now`, so that the next write starts a fresh store. Nothing is moved (and
+    // nothing returned) when the store is fine, or merely cannot be written now.
+    virtual std::optional<SetAsideStore> SetAsideUnusableStore(const QString& application,
+                                                               const QDateTime& now) {
+        Q_UNUSED(application);
+        Q_UNUSED(now);
+        return std::nullopt;
+    }
 };
 
 // Qt's per-user settings: on Linux the file $XDG_CONFIG_HOME/<application>.conf (normally
 // ~/.config/vobrel.conf) with one [section] group; on Windows the registry.
 //
 // The program's own file holds three short values. A file that is far larger, or that is no
-// regular file at all, was not written by the program: it is left alone, reads as if nothing
-// were stored, and every write reports it, so that no start-up or command is held up by it.
+// regular file at all, was not written by the program: it reads as if nothing were stored, and
+// every write reports it, so that no start-up or command is held up by it. At start-up a regular
+// file that is far larger, or that Qt cannot parse, is moved aside (SetAsideUnusableStore);
+// a named pipe or a folder in its place is left where it is.
 class QtSettingsStore final : public SettingsStore {
 public:
     static constexpr qint64 LargestFileSize = 1 << 20;
@@ -36,6 +55,8 @@ public:
     std::optional<QString> WriteSetting(const QString& application, const QString& section,
                                         const QString& key, const QString& text) override;
     QString Location(const QString& application) const override;
+    std::optional<SetAsideStore> SetAsideUnusableStore(const QString& application,
+                                                       const QDateTime& now) override;
 };
 
 } // namespace soranika

@@ -13,6 +13,7 @@
 #include "LineControl.h"
 #include "ProgramSettings.h"
 #include "StandIns.h"
+#include "StatusLine.h"
 #include "TypeTable.h"
 
 #include <QAction>
@@ -70,8 +71,10 @@ private slots:
     void colourReachesWindowsMadeAgain();
     void colourThatCannotBeStoredIsUsedAndReported();
     void startUpOnAFreshStore();
+    void startUpAfterTheStoreWasSetAside();
     void statusLineStaysWholeAndApart_data();
     void statusLineStaysWholeAndApart();
+    void statusLineNarrowsTheDateOnlyAsFarAsNeeded();
     void startUpShowsTheStoredValues();
     void startUpWithStoredTextsThatAreNotNumbers_data();
     void startUpWithStoredTextsThatAreNotNumbers();
@@ -564,6 +567,47 @@ void TestForm1::startUpOnAFreshStore() {
         QVERIFY(window->isWindow() && window->isHidden());
         QCOMPARE(Background(window), QColor(255, 192, 192));
     }
+}
+
+void TestForm1::startUpAfterTheStoreWasSetAside() {
+    // Said once, before the window shows, with both files and the reason; then a fresh start.
+    system_->settings.setAside = SetAsideStore{.unusable = u"/home/u/.config/vobrel.conf"_s,
+                                               .keptAs = u"/home/u/.config/vobrel.conf.damaged-"
+                                                         u"20261206-071533"_s,
+                                               .reason = u"設定ファイルとして読めない内容です"_s};
+    Form1& form = startForm();
+    QCOMPARE(system_->settings.setAsideAt, QDateTime(QDate(2026, 12, 6), QTime(7, 15, 33)));
+    QCOMPARE(system_->messages.shown.size(), 1);
+    const Message& told = system_->messages.shown.first();
+    QCOMPARE(told.icon, Message::Icon::Warning);
+    for (const QString& part :
+         {u"別の名前で残して"_s, u"/home/u/.config/vobrel.conf\n"_s,
+          u"vobrel.conf.damaged-20261206-071533"_s, u"設定ファイルとして読めない内容です"_s})
+        QVERIFY2(told.text.contains(part), qPrintable(told.text));
+    QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:0件"_s);
+
+    // The next start finds a good store and says nothing.
+    Form1 again(*platform_);
+    QVERIFY(again.Form_Load());
+    QCOMPARE(system_->messages.shown.size(), 1);
+}
+
+void TestForm1::statusLineNarrowsTheDateOnlyAsFarAsNeeded() {
+    const QRect date(8, 360, 200, 16), count(400, 360, 100, 16);
+    // A text 2 pixels wider than the room at each percent of stretch above 90.
+    QList<int> measured;
+    const auto widthAt = [&](int room) {
+        return [&, room](int stretch) {
+            measured.append(stretch);
+            return room + 2 * (stretch - 90);
+        };
+    };
+    const int room = count.left() - 8 - date.left() - 1;
+    QCOMPARE(LayOutStatusLine(date, count, 50, 535, widthAt(room)).dateStretch, 90);
+    QCOMPARE(LayOutStatusLine(date, count, 50, 535, widthAt(room + 1000)).dateStretch, 60);
+    // 100, 60, then 99 down to 90 for the first; the text that fits nowhere is measured twice,
+    // at 100 and 60, not at each of the forty steps.
+    QCOMPARE(measured.size(), 12 + 2);
 }
 
 void TestForm1::startUpShowsTheStoredValues() {

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -35,6 +36,7 @@ private slots:
     void settingsOnAFullDiskSayWhy();
     void settingsInAFolderThatIsAFile();
     void settingsFileThatIsNoSettingsFile();
+    void unusableStoreIsSetAside();
     void singleCopyLock();
     void staleLockIsTakenOver();
     void damagedLockNeverLocksOut_data();
@@ -217,6 +219,69 @@ void TestPlatform::settingsFileThatIsNoSettingsFile() {
     const auto pipeRefused = ProgramSettings::Write(store, u"Rireki"_s, u"6"_s);
     QVERIFY(pipeRefused);
     QCOMPARE(*pipeRefused, NotARegularFileReason());
+}
+
+void TestPlatform::unusableStoreIsSetAside() {
+#ifdef Q_OS_WIN
+    QSKIP(kNoSettingsFile);
+#endif
+    QtSettingsStore store;
+    const QDateTime now(QDate(2026, 12, 7), QTime(17, 11, 25));
+    const QString keptAs = settingsFile() + u".damaged-20261207-171125"_s;
+    const QString keptAsToo = keptAs + u"-2"_s;
+    const auto cleanUp = qScopeGuard([&] {
+        SetImmutable(configFolder(), false);
+        for (const QString& file : {settingsFile(), keptAs, keptAsToo})
+            QFile::remove(file);
+    });
+    const auto writeFile = [&](const QByteArray& bytes) {
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    };
+
+    // The program's own store is left alone.
+    QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"5"_s));
+    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
+    QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"5"_s);
+
+    // 64 KiB of binary garbage, which Qt can neither read nor write over: moved aside byte for
+    // byte, and the program counts again in a fresh store.
+    QByteArray garbage(64 * 1024, '\0');
+    QRandomGenerator random(2026);
+    for (char& byte : garbage)
+        byte = char(random.bounded(256));
+    writeFile(garbage);
+    auto setAside = ProgramSettings::SetAsideUnusableStore(store, now);
+    QVERIFY(setAside);
+    QCOMPARE(setAside->unusable, QDir::toNativeSeparators(settingsFile()));
+    QCOMPARE(setAside->keptAs, QDir::toNativeSeparators(keptAs));
+    QVERIFY(!setAside->reason.isEmpty());
+    QCOMPARE(ReadAll(keptAs), garbage);
+    QVERIFY(!QFile::exists(settingsFile()));
+    QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"NEW"_s);
+    QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"1"_s));
+    QCOMPARE(ProgramSettings::Read(QtSettingsStore(), u"Rireki"_s), u"1"_s);
+
+    // Far too large, in the same second: kept under the next free name, the first one untouched.
+    const QByteArray huge = "[section1]\nTime=" + QByteArray(QtSettingsStore::LargestFileSize, 'x');
+    writeFile(huge);
+    setAside = ProgramSettings::SetAsideUnusableStore(store, now);
+    QVERIFY(setAside);
+    QCOMPARE(setAside->keptAs, QDir::toNativeSeparators(keptAsToo));
+    QVERIFY2(setAside->reason.contains(u"大きすぎます"_s), qPrintable(setAside->reason));
+    QCOMPARE(ReadAll(keptAsToo), huge);
+    QCOMPARE(ReadAll(keptAs), garbage);
+
+    // A folder that takes no new name: the file stays as it is, and each write says why.
+    writeFile(garbage);
+    if (const QString problem = SetImmutable(configFolder(), true); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    QFile::remove(keptAs);
+    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
+    QVERIFY(SetImmutable(configFolder(), false).isEmpty());
+    QCOMPARE(ReadAll(settingsFile()), garbage);
+    QVERIFY(ProgramSettings::Write(store, u"Rireki"_s, u"2"_s));
 }
 
 void TestPlatform::singleCopyLock() {

@@ -33,6 +33,14 @@ public:
     QString Location(const QString& application) const override {
         return QStringLiteral("(memory)/") + application;
     }
+    // Answers the start-up's question once with `setAside`, as a store found unusable would.
+    std::optional<SetAsideStore> SetAsideUnusableStore(const QString&,
+                                                       const QDateTime& now) override {
+        setAsideAt = now;
+        return std::exchange(setAside, std::nullopt);
+    }
+    std::optional<SetAsideStore> setAside;
+    QDateTime setAsideAt;
 
     // The stored text of a key of vobrel/section1, or nothing when it was never written.
     std::optional<QString> stored(const QString& key) const;
