@@ -58,6 +58,12 @@ std::optional<QString> UnusableStoreFile(const QString& application) {
 #endif
 }
 
+[[maybe_unused]] bool Unparsable(const QString& application) {
+    QSettings settings = OpenStore(application);
+    settings.allKeys(); // Qt parses each group only when first asked for it: ask for them all
+    return settings.status() == QSettings::FormatError;
+}
+
 // QSettings only says that it could not write. Retrace its steps on the file and its folder,
 // without changing either, to find the system's own reason.
 QString WhyNotWritten(const QString& path) {
@@ -134,7 +140,7 @@ std::optional<SetAsideStore> QtSettingsStore::SetAsideUnusableStore(const QStrin
     QString reason;
     if (info.size() > LargestFileSize)
         reason = TooLargeReason(info.size());
-    else if (OpenStore(application).status() == QSettings::FormatError)
+    else if (Unparsable(application))
         reason = QStringLiteral("設定ファイルとして読めない内容です");
     else
         return std::nullopt;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program against real faults in a private X server: a settings folder that is a file,
-# a help file that is a named pipe, a history on a full disk. Each must end in a message
+# a help file that is a named pipe, a history on a full disk, a settings file of garbage. Each must end in a message
 # box over a window that still answers, never in a freeze or a crash. With SORANIKA_TEST_OUTPUT
 # set, the message boxes are kept there as PNG files.
 #   faults.sh PATH/TO/soranika
@@ -136,4 +136,33 @@ else
     echo "SKIP: a full disk needs root and tmpfs"
     skipped=$((skipped + 1))
 fi
+
+# 4. A settings file of binary garbage, which Qt can neither read nor write over: at start-up it
+#    is moved aside unchanged and the user told once; then Record counts again.
+head -c 65536 /dev/urandom > "$XDG_CONFIG_HOME/vobrel.conf"
+garbage=$(md5sum < "$XDG_CONFIG_HOME/vobrel.conf")
+"$folder/soranika" & app=$!
+box=$(window_of $app) || fail "a garbled settings file: no window"
+case "$(window_size "$box")" in $main_size*) fail "a garbled settings file: nothing said" ;; esac
+keep settings-set-aside "$box"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+for _ in $(seq 50); do
+    window=$(window_of $app) || fail "a garbled settings file: no main window"
+    case "$(window_size "$window")" in $main_size*) break ;; esac
+    sleep 0.1
+done
+kept=("$XDG_CONFIG_HOME"/vobrel.conf.damaged-*)
+[ ${#kept[@]} = 1 ] && [ "$(md5sum < "${kept[0]}")" = "$garbage" ] ||
+    fail "the garbled settings file was not kept, unchanged, beside the new one"
+xdotool windowfocus --sync "$window"
+sleep 0.3
+xdotool key ctrl+a; xdotool type 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
+xdotool type 5; xdotool key Tab; xdotool type 12
+click_button 64  # 鑑　定
+click_button 160 # 記　録
+for _ in $(seq 30); do grep -q '^Rireki=1' "$XDG_CONFIG_HOME/vobrel.conf" 2>/dev/null && break; sleep 0.1; done
+grep -q '^Rireki=1' "$XDG_CONFIG_HOME/vobrel.conf" || fail "Record did not count in a fresh store"
+stop
+pass "a garbled settings file is kept aside, said once, and the program counts again"
 echo "$passed passed, 0 failed, $skipped skipped"

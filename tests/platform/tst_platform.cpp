@@ -246,11 +246,20 @@ void TestPlatform::unusableStoreIsSetAside() {
     QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"5"_s);
 
     // 64 KiB of binary garbage, which Qt can neither read nor write over: moved aside byte for
-    // byte, and the program counts again in a fresh store.
-    QByteArray garbage(64 * 1024, '\0');
-    QRandomGenerator random(2026);
-    for (char& byte : garbage)
-        byte = char(random.bounded(256));
+    // byte, and the program counts again in a fresh store. Qt parses a file group by group, on
+    // demand: where the first fault lies varies with the bytes, so try a few (each of another
+    // size, or Qt's process-wide cache takes the file for the one it parsed before).
+    QByteArray garbage;
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        garbage.resize(64 * 1024 + seed);
+        QRandomGenerator random(seed);
+        for (char& byte : garbage)
+            byte = char(random.bounded(256));
+        writeFile(garbage);
+        QVERIFY2(ProgramSettings::SetAsideUnusableStore(store, now),
+                 qPrintable(QString::number(seed)));
+        QVERIFY(QFile::remove(keptAs));
+    }
     writeFile(garbage);
     auto setAside = ProgramSettings::SetAsideUnusableStore(store, now);
     QVERIFY(setAside);
@@ -273,7 +282,7 @@ void TestPlatform::unusableStoreIsSetAside() {
     QCOMPARE(ReadAll(keptAsToo), huge);
     QCOMPARE(ReadAll(keptAs), garbage);
 
-    // A folder that takes no new name: the file stays as it is, and each write says why.
+    // A folder that takes no new name: the file stays as it is, and nothing is said at start-up.
     writeFile(garbage);
     if (const QString problem = SetImmutable(configFolder(), true); !problem.isEmpty())
         QSKIP(qPrintable(problem));
@@ -281,7 +290,6 @@ void TestPlatform::unusableStoreIsSetAside() {
     QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
     QVERIFY(SetImmutable(configFolder(), false).isEmpty());
     QCOMPARE(ReadAll(settingsFile()), garbage);
-    QVERIFY(ProgramSettings::Write(store, u"Rireki"_s, u"2"_s));
 }
 
 void TestPlatform::singleCopyLock() {
