@@ -680,6 +680,10 @@ void TestForm1::closingTheMainWindowClosesTheOthers() {
     QPointer<Form4> about = form.form4();
     help->show();
     detail->show();
+    // The about window as its command brings it up.
+    Find<QAction>(form, "mnu_ver")->trigger();
+    QTRY_VERIFY(about->isVisible());
+    QVERIFY(help->isVisible() && detail->isVisible());
     QTest::mouseClick(Find<QPushButton>(form, "Command2"), Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QTRY_VERIFY(help.isNull() || !help->isVisible());

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -16,14 +17,58 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Shows the message and, once the box is up, does to it what a user would.
-MessageAnswer Answer(const Message& message, const std::function<void(QMessageBox&)>& user) {
-    QTimer::singleShot(0, [user] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        user(*box);
+// What became of a message: the answer the box gave, whether the box was up as the modal window
+// when the user came to it, and whether what the user did closed it.
+struct Answered {
+    MessageAnswer answer = MessageAnswer::Cancel;
+    bool boxWasUp = true;
+    bool userClosedIt = true;
+    friend bool operator==(const Answered&, const Answered&) = default;
+};
+
+char* toString(const Answered& answered) {
+    return qstrdup(qPrintable(u"%1%2%3"_s.arg(
+        answered.answer == MessageAnswer::Ok ? u"Ok"_s : u"Cancel"_s,
+        answered.boxWasUp ? QString() : u", no modal box came up"_s,
+        answered.userClosedIt ? QString() : u", the box stayed open until closed for the user"_s)));
+}
+
+// The box the message put up: the modal window, else any box that is shown.
+QMessageBox* BoxShown(bool& modal) {
+    modal = true;
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        return box;
+    modal = false;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+// Shows the message and, once the box is up, does to it what a user would. The box is always
+// closed before the message returns, so that `user` only records what it sees and the test checks
+// it afterwards: a check failing while the box is up would leave the box waiting for an answer and
+// the test hanging until its time runs out.
+Answered Answer(const Message& message, const std::function<void(QMessageBox&)>& user) {
+    Answered answered;
+    QTimer::singleShot(0, [&answered, user] {
+        QPointer<QMessageBox> box = BoxShown(answered.boxWasUp);
+        if (!box)
+            return;
+        if (answered.boxWasUp)
+            user(*box);
+        answered.userClosedIt = answered.boxWasUp && (!box || !box->isVisible());
+        if (box && box->isVisible())
+            box->close();
     });
-    return QtMessageBoxes().show(nullptr, message);
+    answered.answer = QtMessageBoxes().show(nullptr, message);
+    return answered;
+}
+
+// The box answered as the user meant, and closed by what the user did.
+Answered Gave(MessageAnswer answer) {
+    return {.answer = answer};
 }
 
 const Message kConfirmation{.text = u"削除してもよろしいですか？"_s,
@@ -53,12 +98,13 @@ void TestMessageBoxes::onlyOkAnswersOk() {
             QTest::keyClick(&box, pressed);
         };
     };
-    QCOMPARE(Answer(kConfirmation, click(QMessageBox::Ok)), MessageAnswer::Ok);
-    QCOMPARE(Answer(kConfirmation, key(Qt::Key_Return)), MessageAnswer::Ok); // OK is the default
-    QCOMPARE(Answer(kConfirmation, click(QMessageBox::Cancel)), MessageAnswer::Cancel);
-    QCOMPARE(Answer(kConfirmation, key(Qt::Key_Escape)), MessageAnswer::Cancel);
-    QCOMPARE(Answer(kConfirmation, [](QMessageBox& box) { box.close(); }), MessageAnswer::Cancel);
-    QCOMPARE(Answer({.text = u"お知らせ"_s}, key(Qt::Key_Return)), MessageAnswer::Ok);
+    QCOMPARE(Answer(kConfirmation, click(QMessageBox::Ok)), Gave(MessageAnswer::Ok));
+    QCOMPARE(Answer(kConfirmation, key(Qt::Key_Return)), Gave(MessageAnswer::Ok)); // the default
+    QCOMPARE(Answer(kConfirmation, click(QMessageBox::Cancel)), Gave(MessageAnswer::Cancel));
+    QCOMPARE(Answer(kConfirmation, key(Qt::Key_Escape)), Gave(MessageAnswer::Cancel));
+    QCOMPARE(Answer(kConfirmation, [](QMessageBox& box) { box.close(); }),
+             Gave(MessageAnswer::Cancel));
+    QCOMPARE(Answer({.text = u"お知らせ"_s}, key(Qt::Key_Return)), Gave(MessageAnswer::Ok));
 }
 
 void TestMessageBoxes::looksAsAsked() {
@@ -66,24 +112,26 @@ void TestMessageBoxes::looksAsAsked() {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
-    Answer(kConfirmation, [&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
-        icon = box.icon();
-        buttons = box.buttons().size();
-        QCOMPARE(box.textFormat(), Qt::PlainText);
-        box.close();
-    });
+    Qt::TextFormat format = Qt::AutoText;
+    QVERIFY(Answer(kConfirmation, [&](QMessageBox& box) {
+                title = box.windowTitle();
+                text = box.text();
+                icon = box.icon();
+                buttons = box.buttons().size();
+                format = box.textFormat();
+                box.close();
+            }).boxWasUp);
     QCOMPARE(title, u"確認"_s);
     QCOMPARE(text, u"削除してもよろしいですか？"_s);
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(buttons, 2);
+    QCOMPARE(format, Qt::PlainText);
 
-    Answer({.text = u"<b>そのまま</b>"_s}, [&](QMessageBox& box) {
-        title = box.windowTitle();
-        icon = box.icon();
-        box.close();
-    });
+    QVERIFY(Answer({.text = u"<b>そのまま</b>"_s}, [&](QMessageBox& box) {
+                title = box.windowTitle();
+                icon = box.icon();
+                box.close();
+            }).boxWasUp);
     QCOMPARE(title, u"ソラニカVer1.0"_s); // a message without a title of its own
     QCOMPARE(icon, QMessageBox::NoIcon);
 }
@@ -92,10 +140,10 @@ void TestMessageBoxes::messageIsTheBoxsDescription() {
     // With Qt 6.8 a screen reader (Orca 48) says a box's title and description as the focus
     // comes into it, and nothing else but the button that has the focus.
     QString description;
-    Answer(kConfirmation, [&](QMessageBox& box) {
-        description = box.accessibleDescription();
-        box.close();
-    });
+    QVERIFY(Answer(kConfirmation, [&](QMessageBox& box) {
+                description = box.accessibleDescription();
+                box.close();
+            }).boxWasUp);
     QCOMPARE(description, QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? kConfirmation.text : QString());
 }
 
