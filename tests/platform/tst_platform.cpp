@@ -247,19 +247,23 @@ void TestPlatform::unusableStoreIsSetAside() {
 
     // 64 KiB of binary garbage, which Qt can neither read nor write over: moved aside byte for
     // byte, and the program counts again in a fresh store. Qt parses a file group by group, on
-    // demand: where the first fault lies varies with the bytes, so try a few (each of another
-    // size, or Qt's process-wide cache takes the file for the one it parsed before).
-    QByteArray garbage;
-    for (quint32 seed = 1; seed <= 20; ++seed) {
-        garbage.resize(64 * 1024 + seed);
+    // demand: where the first fault lies varies with the bytes, so try a few. Each file has a
+    // size of its own: Qt's process-wide cache takes a file of the same size and modification
+    // time (a clock tick is coarse) for the one it parsed before, and reports no fault twice.
+    const auto garbageOf = [](quint32 seed) {
+        QByteArray bytes(64 * 1024 + int(seed), '\0');
         QRandomGenerator random(seed);
-        for (char& byte : garbage)
+        for (char& byte : bytes)
             byte = char(random.bounded(256));
-        writeFile(garbage);
+        return bytes;
+    };
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        writeFile(garbageOf(seed));
         QVERIFY2(ProgramSettings::SetAsideUnusableStore(store, now),
                  qPrintable(QString::number(seed)));
         QVERIFY(QFile::remove(keptAs));
     }
+    const QByteArray garbage = garbageOf(21);
     writeFile(garbage);
     auto setAside = ProgramSettings::SetAsideUnusableStore(store, now);
     QVERIFY(setAside);
@@ -283,13 +287,14 @@ void TestPlatform::unusableStoreIsSetAside() {
     QCOMPARE(ReadAll(keptAs), garbage);
 
     // A folder that takes no new name: the file stays as it is, and nothing is said at start-up.
-    writeFile(garbage);
+    const QByteArray stuck = garbageOf(22);
+    writeFile(stuck);
+    QVERIFY(QFile::remove(keptAs));
     if (const QString problem = SetImmutable(configFolder(), true); !problem.isEmpty())
         QSKIP(qPrintable(problem));
-    QFile::remove(keptAs);
     QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
     QVERIFY(SetImmutable(configFolder(), false).isEmpty());
-    QCOMPARE(ReadAll(settingsFile()), garbage);
+    QCOMPARE(ReadAll(settingsFile()), stuck);
 }
 
 void TestPlatform::singleCopyLock() {
