@@ -1,7 +1,6 @@
 #include "Form2.h"
 
-#include "ControlTable.h"
-#include "WindowSetup.h"
+#include "FormSetup.h"
 
 #include <QPlainTextEdit>
 
@@ -22,15 +21,18 @@ const std::array<ControlSpec, 1> kControls{{
      .accessibleName = QStringLiteral("ソラニカの説明")},
 }};
 
+const FormSpec kForm{.name = "Form2",
+                     .title = kCaption,
+                     .kind = WindowKind::Secondary,
+                     .widthTwips = 7470,
+                     .heightTwips = 5730,
+                     .font = {.points = 12},
+                     .controls = kControls};
+
 } // namespace
 
 Form2::Form2() {
-    setObjectName(QStringLiteral("Form2"));
-    SetUpFixedWindow(this, kCaption, WindowKind::Secondary);
-    SetClientSize(this, 7470, 5730);
-    setFont(MakeFont({.points = 12}));
-    const auto controls = BuildControls(this, kControls);
-    Text1 = qobject_cast<QPlainTextEdit*>(controls.value(QStringLiteral("Text1")));
+    Text1 = SetUpForm(this, kForm).get<QPlainTextEdit>("Text1");
 }
 
 void Form2::setHelpText(const QString& text) {

@@ -1,10 +1,9 @@
 #include "Form4.h"
 
-#include "ControlTable.h"
+#include "FormSetup.h"
 #include "MessageBoxes.h"
 #include "ProductInfo.h"
 #include "ProgramPictures.h"
-#include "WindowSetup.h"
 
 #include <QCursor>
 
@@ -67,15 +66,19 @@ const std::array<LineSpec, 5> kLines{{
     {.name = "Line5", .from = {120, 1320}, .to = {240, 1320}},
 }};
 
+const FormSpec kForm{.name = "Form4",
+                     .title = QStringLiteral("ﾊﾞｰｼﾞｮﾝ"),
+                     .kind = WindowKind::Secondary,
+                     .widthTwips = 5250,
+                     .heightTwips = 2910,
+                     .font = {.points = 11.25},
+                     .controls = kControls,
+                     .lines = kLines};
+
 } // namespace
 
 Form4::Form4() {
-    setObjectName(QStringLiteral("Form4"));
-    SetUpFixedWindow(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), WindowKind::Secondary);
-    SetClientSize(this, 5250, 2910);
-    setFont(MakeFont({.points = 11.25}));
-    const auto controls = BuildControls(this, kControls, kLines);
-    Label5 = qobject_cast<CaptionLabel*>(controls.value(QStringLiteral("Label5")));
+    Label5 = SetUpForm(this, kForm).get<CaptionLabel>("Label5");
     connect(Label5, &CaptionLabel::clicked, this, &Form4::homePageClicked);
 }
 

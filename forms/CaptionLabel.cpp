@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace soranika {
 
 QString ShownCaption(const QString& caption) {
@@ -24,24 +26,33 @@ int InkWidth(const QFont& font, const QString& text) {
     return qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
 }
 
+int WidestStretchThatFits(const std::function<bool(int stretch)>& fits) {
+    constexpr int kWidest = 100;
+    constexpr int kNarrowest = 60;
+    if (fits(kWidest))
+        return kWidest;
+    if (!fits(kNarrowest))
+        return kNarrowest;
+    // A text only widens with the stretch: halve the span between one that fits and one that
+    // does not.
+    int fitting = kNarrowest;
+    int tooWide = kWidest;
+    while (tooWide - fitting > 1) {
+        const int middle = (fitting + tooWide) / 2;
+        (fits(middle) ? fitting : tooWide) = middle;
+    }
+    return fitting;
+}
+
 QFont CondensedToFit(const QFont& font, const QString& text, int width) {
-    constexpr int kNarrowestStretch = 60;
     QFont fitted = font;
     const QStringList lines = text.split(u'\n');
-    const auto fits = [&] {
-        for (const QString& line : lines) {
-            // One pixel spare: a glyph may come out a little wider than measured.
-            if (InkWidth(fitted, line) + 1 > width)
-                return false;
-        }
-        return true;
-    };
-    for (int stretch = 100; stretch > kNarrowestStretch; --stretch) {
+    fitted.setStretch(WidestStretchThatFits([&](int stretch) {
         fitted.setStretch(stretch);
-        if (fits())
-            return fitted;
-    }
-    fitted.setStretch(kNarrowestStretch);
+        // One pixel spare: a glyph may come out a little wider than measured.
+        return std::ranges::all_of(
+            lines, [&](const QString& line) { return InkWidth(fitted, line) + 1 <= width; });
+    }));
     return fitted;
 }
 
@@ -60,6 +71,12 @@ void CaptionLabel::setSizing(Sizing sizing, const QRect& designed) {
     sizing_ = sizing;
     designed_ = designed;
     designedFont_ = font();
+    setGeometry(designed);
+    fitToText();
+}
+
+void CaptionLabel::setDesignedBox(const QRect& designed) {
+    designed_ = designed;
     setGeometry(designed);
     fitToText();
 }

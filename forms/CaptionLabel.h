@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 namespace soranika {
 
 // How a label takes its size from its text.
@@ -21,6 +23,10 @@ int InkWidth(const QFont& font, const QString& text);
 // `font` as wide as it is, or narrower (down to 60 %) until the widest line of `text` fits in
 // `width` pixels. Fonts differ in width from system to system; a date must not lose its seconds.
 QFont CondensedToFit(const QFont& font, const QString& text, int width);
+
+// The widest font stretch, from 100 down to 60 percent, at which `fits` holds (60 when it holds at
+// none), asking it a handful of times: a text of a megabyte takes long to measure.
+int WidestStretchThatFits(const std::function<bool(int stretch)>& fits);
 
 // The text a label shows for a caption: each carriage return starts a new line, as do CR LF and
 // LF. The program's captions break lines with a bare CR, which Qt's labels would draw as a gap.
@@ -39,6 +45,8 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
     void setSizing(Sizing sizing, const QRect& designed);
+    // Gives the label another box to size itself in, by the rule and the font it was given.
+    void setDesignedBox(const QRect& designed);
 
 signals:
     void clicked();

@@ -63,6 +63,11 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
     case ControlKind::Link:
     case ControlKind::WhiteBoxLabel:
         return CreateLabel(form, row, box);
+    case ControlKind::UnseenLabel: {
+        auto* label = new QLabel(row.text, form);
+        label->hide();
+        return label;
+    }
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(row.text, form);
         ReportFocusBeforeCaret(box);
@@ -131,7 +136,8 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
 
 AccessibleTexts AccessibleTextsFor(const ControlSpec& row) {
     const bool isLabel = row.kind == ControlKind::Label || row.kind == ControlKind::Link ||
-                         row.kind == ControlKind::WhiteBoxLabel;
+                         row.kind == ControlKind::WhiteBoxLabel ||
+                         row.kind == ControlKind::UnseenLabel;
     if (isLabel)
         return {row.accessibleName, row.tooltip.isEmpty() ? row.accessibleName : row.tooltip};
     const bool textIsValue =
@@ -149,9 +155,18 @@ AccessibleTexts AccessibleTextsFor(const ControlSpec& row) {
     return {name, row.tooltip.isEmpty() ? name : row.tooltip};
 }
 
-QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpec> controls,
-                                       std::span<const LineSpec> lines) {
-    QHash<QString, QWidget*> built;
+void BuiltControls::add(QWidget* control) {
+    byName_.insert(control->objectName(), control);
+}
+
+void BuiltControls::NotInTable(const char* name) const {
+    qFatal("the table of %s holds no control %s of the kind asked for",
+           qPrintable(form_ ? form_->objectName() : QString()), name);
+}
+
+BuiltControls BuildControls(QWidget* form, std::span<const ControlSpec> controls,
+                            std::span<const LineSpec> lines) {
+    BuiltControls built(form);
     for (const LineSpec& row : lines) {
         auto* line = new LineControl(form, row.from, row.to, row.widthPixels);
         if (std::holds_alternative<QColor>(row.colour)) {
@@ -167,7 +182,7 @@ QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpe
             line->setColourRole(std::get<QPalette::ColorRole>(row.colour));
         }
         line->setObjectName(QString::fromLatin1(row.name));
-        built.insert(line->objectName(), line);
+        built.add(line);
     }
     for (const ControlSpec& row : controls) {
         QWidget* control = CreateControl(form, row);
@@ -178,7 +193,14 @@ QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpe
         if (!accessible.name.isEmpty())
             control->setAccessibleName(accessible.name);
         control->setAccessibleDescription(accessible.description);
-        built.insert(control->objectName(), control);
+        // Typing goes into the line of an editable list: it is read with the list's name.
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(accessible.name);
+        built.add(control);
+    }
+    for (const ControlSpec& row : controls) {
+        if (row.labelFor)
+            built.get<QLabel>(row.name)->setBuddy(built.get(row.labelFor));
     }
     return built;
 }

@@ -9,11 +9,10 @@
 #include <QPalette>
 #include <QPoint>
 #include <QString>
+#include <QWidget>
 
 #include <span>
 #include <variant>
-
-class QWidget;
 
 namespace soranika {
 
@@ -31,6 +30,7 @@ enum class ControlKind {
     DropDownList,  // pick only, starts with nothing chosen
     Button,        // pointing-hand cursor, never the default button
     Picture,       // stretched to its box
+    UnseenLabel,   // never shown: names, for screen readers, a control the window has no label for
 };
 
 // The rows a list opens with, below its box; a longer list scrolls.
@@ -48,6 +48,8 @@ struct ControlSpec {
     QColor textColour = {};      // invalid: the system's text colour
     bool border = false;         // a thin single border around a label
     QString accessibleName = {}; // for screen readers, where caption and tooltip do not say it
+    // A label: the control it names for screen readers (a list is named by the item it shows).
+    const char* labelFor = nullptr;
 };
 
 struct LineSpec {
@@ -69,9 +71,36 @@ struct AccessibleTexts {
 };
 AccessibleTexts AccessibleTextsFor(const ControlSpec& row);
 
+// The controls and lines a table made, by their designer names.
+class BuiltControls {
+public:
+    BuiltControls() = default;
+    explicit BuiltControls(QWidget* form)
+        : form_(form) {}
+
+    // The control `name` as a T. One the table does not hold, or of another kind, is a fault in
+    // the program that every start would meet: it stops there, naming the control.
+    template <typename T = QWidget>
+    T* get(const char* name) const {
+        T* control = qobject_cast<T*>(byName_.value(QString::fromLatin1(name)));
+        if (!control)
+            NotInTable(name);
+        return control;
+    }
+    // The widget the table was built on.
+    QWidget* form() const { return form_; }
+    void add(QWidget* control);
+
+private:
+    [[noreturn]] void NotInTable(const char* name) const;
+
+    QWidget* form_ = nullptr;
+    QHash<QString, QWidget*> byName_;
+};
+
 // Creates the lines (beneath everything) and then the controls on `form`, each with its
-// objectName, place, font, text, tooltip and accessible texts. Controls come back by name.
-QHash<QString, QWidget*> BuildControls(QWidget* form, std::span<const ControlSpec> controls,
-                                       std::span<const LineSpec> lines = {});
+// objectName, place, font, text, tooltip and accessible texts, and each label's control.
+BuiltControls BuildControls(QWidget* form, std::span<const ControlSpec> controls,
+                            std::span<const LineSpec> lines = {});
 
 } // namespace soranika

@@ -3,12 +3,12 @@
 #include "Accessibility.h"
 #include "BirthDate.h"
 #include "Clock.h"
-#include "ControlTable.h"
 #include "Desktop.h"
 #include "DetailPage.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form4.h"
+#include "FormSetup.h"
 #include "HelpCommand.h"
 #include "HistoryCommands.h"
 #include "HistoryEntry.h"
@@ -20,12 +20,12 @@
 #include "ProgramFolder.h"
 #include "ProgramPictures.h"
 #include "ProgramSettings.h"
+#include "ShowHistory.h"
 #include "SingleInstance.h"
 #include "SingleLineText.h"
 #include "Startup.h"
 #include "StatusLine.h"
 #include "StatusTexts.h"
-#include "WindowSetup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -62,7 +62,7 @@ constexpr TwipRect kLabel9Box{6480, 5280, 1380, 345};
 
 // The client area is 8025 x 5625 twips. Tab order follows the first twelve rows.
 // clang-format off
-const std::array<ControlSpec, 25> kControls{{
+const std::array<ControlSpec, 26> kControls{{
     {.name = "Combo1(0)", .kind = ControlKind::EditableCombo, .rect = {120, 360, 855, 345},
      .text = QStringLiteral("西暦|明治|大正|昭和|平成|令和"), .font = kRegular1125,
      .tooltip = QStringLiteral("西暦は100～9999年まで鑑定できます"),
@@ -105,11 +105,17 @@ const std::array<ControlSpec, 25> kControls{{
     {.name = "Label5", .kind = ControlKind::Label, .rect = {120, 120, 975, 255},
      .text = QStringLiteral("生年月日"), .font = kBold975},
     {.name = "Label3(0)", .kind = ControlKind::Label, .rect = {1920, 480, 225, 225},
-     .text = QStringLiteral("年"), .font = kRegular1125, .sizing = Sizing::ToTextKeepLeft},
+     .text = QStringLiteral("年"), .font = kRegular1125, .sizing = Sizing::ToTextKeepLeft,
+     .labelFor = "Text1(0)"},
     {.name = "Label3(1)", .kind = ControlKind::Label, .rect = {2760, 480, 225, 225},
-     .text = QStringLiteral("月"), .font = kRegular1125, .sizing = Sizing::ToTextKeepLeft},
+     .text = QStringLiteral("月"), .font = kRegular1125, .sizing = Sizing::ToTextKeepLeft,
+     .labelFor = "Combo1(1)"},
     {.name = "Label3(2)", .kind = ControlKind::Label, .rect = {3600, 480, 225, 225},
-     .text = QStringLiteral("日"), .font = kRegular1125, .sizing = Sizing::ToTextKeepLeft},
+     .text = QStringLiteral("日"), .font = kRegular1125, .sizing = Sizing::ToTextKeepLeft,
+     .labelFor = "Combo1(2)"},
+    // The era box has no label on the window; a screen reader gets one that is never shown.
+    {.name = "EraName", .kind = ControlKind::UnseenLabel, .rect = {},
+     .text = QStringLiteral("元号"), .labelFor = "Combo1(0)"},
     {.name = "Label1", .kind = ControlKind::Label, .rect = {4080, 120, 630, 195},
      .text = QStringLiteral("お名前"), .font = kBold975, .sizing = Sizing::ToTextKeepLeft},
     {.name = "Label4", .kind = ControlKind::Label, .rect = {2715, 840, 1785, 285},
@@ -126,7 +132,8 @@ const std::array<ControlSpec, 25> kControls{{
      .text = QStringLiteral("メモ欄："), .font = {.points = 11.25, .bold = true},
      .sizing = Sizing::ToTextKeepLeft},
     {.name = "Label8", .kind = ControlKind::Label, .rect = kLabel8Box,
-     .font = kItalic975, .tooltip = QStringLiteral("前回「記録」ボタンを押した鑑定履歴日時のことです")},
+     .font = kItalic975, .tooltip = QStringLiteral("前回「記録」ボタンを押した鑑定履歴日時のことです"),
+     .sizing = Sizing::CondenseToFit},
     {.name = "Label9", .kind = ControlKind::Label, .rect = kLabel9Box,
      .font = kItalic975, .tooltip = QStringLiteral("前回｢記録」ボタンを押した鑑定履歴件数のことです")},
     {.name = "Image1", .kind = ControlKind::Picture, .rect = {6960, 120, 855, 735},
@@ -142,20 +149,21 @@ const std::array<LineSpec, 4> kLines{{
     {.name = "Line4", .from = {240, 855}, .to = {6600, 855}, .colour = QPalette::Light},
 }};
 
-template <typename T>
-T* Control(const QHash<QString, QWidget*>& controls, const char* name) {
-    T* control = qobject_cast<T*>(controls.value(QString::fromLatin1(name)));
-    Q_ASSERT(control);
-    return control;
-}
+const FormSpec kForm{.name = "Form1",
+                     .title = ApplicationTitle,
+                     .kind = WindowKind::Main,
+                     .widthTwips = 8025,
+                     .heightTwips = 5625,
+                     .font = kWindowFont,
+                     .controls = kControls,
+                     .lines = kLines,
+                     .background = ColourFromValue(DefaultWindowColour)};
 
 } // namespace
 
 Form1::Form1(Platform& platform)
     : WindowColour([this] { return colouredForms(); })
     , platform_(platform) {
-    setObjectName(QStringLiteral("Form1"));
-    SetUpFixedWindow(this, ApplicationTitle, WindowKind::Main);
     buildControls();
     buildMenus();
     client_->installEventFilter(this);
@@ -169,49 +177,30 @@ Form1::~Form1() {
 }
 
 void Form1::buildControls() {
-    client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("Form1Client"));
-    client_->setFont(MakeFont(kWindowFont));
-    SetClientSize(client_, 8025, 5625);
-    SetBackground(client_, ColourFromValue(DefaultWindowColour));
-    setCentralWidget(client_);
-    FitMainWindowToClient(this);
-
-    const auto controls = BuildControls(client_, kControls, kLines);
-    Combo1 = {Control<QComboBox>(controls, "Combo1(0)"), Control<QComboBox>(controls, "Combo1(1)"),
-              Control<QComboBox>(controls, "Combo1(2)")};
-    Text1 = {Control<QLineEdit>(controls, "Text1(0)")};
-    Text2 = Control<QLineEdit>(controls, "Text2");
-    Text4 = Control<QLineEdit>(controls, "Text4");
-    Label2 = Control<CaptionLabel>(controls, "Label2");
-    Label6 = Control<CaptionLabel>(controls, "Label6");
-    Label8 = Control<CaptionLabel>(controls, "Label8");
-    Label9 = Control<CaptionLabel>(controls, "Label9");
-    Control<QLabel>(controls, "Image1")->setPixmap(ProgramIcon().pixmap(32, 32));
+    const BuiltControls controls = SetUpForm(this, kForm);
+    client_ = controls.form();
+    Combo1 = {controls.get<QComboBox>("Combo1(0)"), controls.get<QComboBox>("Combo1(1)"),
+              controls.get<QComboBox>("Combo1(2)")};
+    Text1 = {controls.get<QLineEdit>("Text1(0)")};
+    Text2 = controls.get<QLineEdit>("Text2");
+    Text4 = controls.get<QLineEdit>("Text4");
+    Label2 = controls.get<CaptionLabel>("Label2");
+    Label6 = controls.get<CaptionLabel>("Label6");
+    Label8 = controls.get<CaptionLabel>("Label8");
+    Label9 = controls.get<CaptionLabel>("Label9");
+    controls.get<QLabel>("Image1")->setPixmap(ProgramIcon().pixmap(32, 32));
     Combo1[0]->setEditText(QStringLiteral("西暦"));
-    // On Linux a list box is named by the item it shows; the label after it tells a screen
-    // reader what the box is for.
-    Control<QLabel>(controls, "Label3(0)")->setBuddy(Text1[0]);
-    // The era box has no label on the window; a screen reader gets one that is never shown, and
-    // its line, where typing goes, keeps the box's name.
-    auto* eraName = new QLabel(Combo1[0]->accessibleName(), client_);
-    eraName->setObjectName(QStringLiteral("EraName"));
-    eraName->setBuddy(Combo1[0]);
-    eraName->hide();
-    Combo1[0]->lineEdit()->setAccessibleName(Combo1[0]->accessibleName());
-    Control<QLabel>(controls, "Label3(1)")->setBuddy(Combo1[1]);
-    Control<QLabel>(controls, "Label3(2)")->setBuddy(Combo1[2]);
     // The name and the memo go into the history file one line each, as the boxes show them.
     for (QLineEdit* box : {Text4, Text2})
         box->setValidator(new SingleLineValidator(box));
 
     const auto button = [&](const char* name, void (Form1::*handler)()) {
-        auto* pressed = Control<QPushButton>(controls, name);
+        auto* pressed = controls.get<QPushButton>(name);
         connect(pressed, &QPushButton::clicked, this, handler);
         return pressed;
     };
-    Command1 = Control<QPushButton>(controls, "Command1");
-    btnKioku = Control<QPushButton>(controls, "btnKioku");
+    Command1 = controls.get<QPushButton>("Command1");
+    btnKioku = controls.get<QPushButton>("btnKioku");
     // Qt leaves a control that takes no focus out of the order it is given: the title and the
     // prose are put in as focus stops, and wait without focus for a reading.
     showReadingToKeyboard(true);
@@ -344,17 +333,7 @@ std::optional<QString> Form1::データセット() {
 }
 
 void Form1::Mnu_Rireki_Click() {
-#ifdef Q_OS_WIN
-    // "notepad.exe SanRireki.txt": Notepad reads the ANSI code page of a Japanese Windows.
-    ViewHistory(platform_, this);
-#else
-    // Desktop editors here guess the code page wrongly; the program shows the file itself, and
-    // its window hands the file to the desktop's application on request.
-    HistoryWindow* window = historyWindow();
-    window->showHistory(ReadHistoryForDisplay(platform_.folder.historyFilePath(HistoryFileName)),
-                        HistoryFileName, WindowColour.colour());
-    bringUp(window);
-#endif
+    ShowHistory(platform_, this, [this] { return historyWindow(); }, WindowColour.colour());
 }
 
 void Form1::Mnu_RirekiClea_Click() {
@@ -373,7 +352,7 @@ void Form1::mnu_ver_Click() {
     bringUp(about);
 }
 
-void Form1::Label5_Click() {
+void Form1::openHomePage() {
     platform_.addresses.openAddress(form4()->homePageAddress());
 }
 
@@ -436,7 +415,7 @@ Form4* Form1::form4() {
     const bool made = !form4_;
     Form4* about = secondaryWindow(form4_);
     if (made)
-        connect(about, &Form4::homePageClicked, this, &Form1::Label5_Click);
+        connect(about, &Form4::homePageClicked, this, &Form1::openHomePage);
     return about;
 }
 
@@ -478,18 +457,11 @@ bool Form1::requireReading(const QString& refusal) {
 void Form1::showStatus(const StatusTexts& status) {
     Label8->setCaption(status.dateLabel);
     Label9->setCaption(status.countLabel);
-    // Both texts whole and apart, whatever their length.
-    QFont dateFont = MakeFont(kItalic975);
-    const auto dateWidthAt = [&](int stretch) {
-        dateFont.setStretch(stretch);
-        return InkWidth(dateFont, Label8->text());
-    };
+    // Both texts whole and apart, whatever their length: the date narrows to its room.
     const StatusLineLayout layout =
         LayOutStatusLine(kLabel8Box.toPixels(), kLabel9Box.toPixels(),
-                         InkWidth(Label9->font(), Label9->text()), client_->width(), dateWidthAt);
-    dateFont.setStretch(layout.dateStretch);
-    Label8->setFont(dateFont);
-    Label8->setGeometry(layout.dateBox);
+                         InkWidth(Label9->font(), Label9->text()), client_->width());
+    Label8->setDesignedBox(layout.dateBox);
     Label9->setGeometry(layout.countBox);
 }
 

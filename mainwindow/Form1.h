@@ -26,8 +26,9 @@ struct StatusTexts;
 
 // The main window: the date, name and memo boxes, the six command buttons, the menu bar and the
 // two result labels. It owns the program-wide state (the current reading, the window colour and
-// the age switch) and the three secondary windows. It is wiring: each handler hands its work to
-// a command of the subsystem that owns it. Tests find the controls by their designer names.
+// the age switch) and the secondary windows. It is wiring: each handler hands its work to a
+// command of the subsystem that owns it. Tests find the controls by their designer names and
+// press them as a user would.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -38,22 +39,6 @@ public:
     // Start-up before the window is first shown. Returns false when another copy of the program
     // runs: the user has been told and this copy must end.
     bool Form_Load();
-
-    // The handlers, one for each button and menu entry.
-    void Command1_Click(); // 鑑　定: appraise the entry
-    void Command5_Click(); // 詳細表示: show the reading in the detail window
-    void btnKioku_Click(); // 記　録: append the reading to the history file
-    void Command4_Click(); // 印　刷: print the detail page
-    void Command3_Click(); // クリア: empty the entry and the result
-    void Command2_Click(); // 終　了: close the program
-    void Mnu_Rireki_Click();
-    void Mnu_RirekiClea_Click();
-    void Mnu_iro_Click();
-    void Mnu_ColorMoto_Click();
-    void Mnu_nen_Click();
-    void Mnu_setumei_Click();
-    void mnu_ver_Click();
-    void Label5_Click(); // the home-page link of the about window
 
     // Fills the detail window from the current reading, the name box, the age switch, the window
     // colour and the clock, without showing it. Returns the problem when the type's picture
@@ -68,22 +53,42 @@ public:
     // The client areas of the windows that exist, in the order the colour is given to them.
     QList<QWidget*> colouredForms();
 
+    // The last appraisal; its title and prose are on show while readingPresent().
+    const Reading& currentReading() const { return CurrentReading; }
+    const soranika::WindowColour& windowColour() const { return WindowColour; }
     // A reading is present while the prose label shows one.
     bool readingPresent() const;
     // Whether "年令非表示" carries its check mark.
     bool ageHidden() const;
-
-    Reading CurrentReading;
-    soranika::WindowColour WindowColour;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The handlers, one for each button and menu entry, named after the controls that call them.
+    void Command1_Click(); // 鑑　定: appraise the entry
+    void Command5_Click(); // 詳細表示: show the reading in the detail window
+    void btnKioku_Click(); // 記　録: append the reading to the history file
+    void Command4_Click(); // 印　刷: print the detail page
+    void Command3_Click(); // クリア: empty the entry and the result
+    void Command2_Click(); // 終　了: close the program
+    // The menu entries: ﾌｧｲﾙ > 履歴表示 shows the history file, 履歴クリア empties it and the
+    // count; ｵﾌﾟｼｮﾝ > フォーム色を変更 picks the colour of every window, フォーム色を元に戻す goes
+    // back to the pale pink, 年令非表示 leaves the age off the detail page; ヘルプ > 説明 is the
+    // explanation window, ﾊﾞｰｼﾞｮﾝ the about window.
+    void Mnu_Rireki_Click();
+    void Mnu_RirekiClea_Click();
+    void Mnu_iro_Click();
+    void Mnu_ColorMoto_Click();
+    void Mnu_nen_Click();
+    void Mnu_setumei_Click();
+    void mnu_ver_Click();
+    // The link in the about window.
+    void openHomePage();
+
     void buildControls();
     void buildMenus();
-    void connectHandlers();
     void Form_QueryUnload();
     void Form_Unload();
     // False, after telling the user with `refusal` and putting the focus on the era box, when no
@@ -96,6 +101,8 @@ private:
     template <typename Form>
     Form* secondaryWindow(QPointer<Form>& form);
 
+    Reading CurrentReading;
+    soranika::WindowColour WindowColour;
     Platform& platform_;
     QWidget* client_ = nullptr;
     QPointer<Form2> form2_;

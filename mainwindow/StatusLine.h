@@ -2,8 +2,6 @@
 
 #include <QRect>
 
-#include <functional>
-
 namespace soranika {
 
 // Where the two status labels go so that both texts stay whole and apart: the time of the last
@@ -13,15 +11,13 @@ namespace soranika {
 struct StatusLineLayout {
     QRect dateBox;
     QRect countBox;
-    int dateStretch = 100; // the date's font width in percent
 };
 
 // The count keeps its designed left edge while its text fits between there and the window's
 // right margin, and moves left as far as its text needs beyond that. The date keeps its designed
-// left edge and takes the room up to the count, less a gap; when its text is wider than that it
-// is set narrower, just enough. `dateWidthAt` measures the date's text at a font stretch.
+// left edge and takes the room up to the count, less a gap (the label sets a wider text narrower,
+// just enough).
 StatusLineLayout LayOutStatusLine(const QRect& designedDate, const QRect& designedCount,
-                                  int countTextWidth, int clientWidth,
-                                  const std::function<int(int stretch)>& dateWidthAt);
+                                  int countTextWidth, int clientWidth);
 
 } // namespace soranika

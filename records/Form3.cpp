@@ -1,10 +1,9 @@
 #include "Form3.h"
 
-#include "ControlTable.h"
 #include "DetailPage.h"
+#include "FormSetup.h"
 #include "ProgramPictures.h"
 #include "RegularFile.h"
-#include "WindowSetup.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -26,11 +25,11 @@ constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 // clang-format off
 const std::array<ControlSpec, 17> kControls{{
     {.name = "Label6", .kind = ControlKind::Label, .rect = {360, 240, 1095, 375},
-     .text = QStringLiteral("お名前"), .font = kLarge, .alignment = kLeft},
+     .text = QStringLiteral("お名前"), .font = kLarge, .alignment = kLeft, .labelFor = "Label12"},
     {.name = "Label12", .kind = ControlKind::Label, .rect = {1560, 240, 2535, 375},
      .font = kLarge, .alignment = kLeft, .sizing = Sizing::CondenseToFit},
     {.name = "Label7", .kind = ControlKind::Label, .rect = {4200, 240, 1455, 375},
-     .text = QStringLiteral("生年月日"), .font = kLarge, .alignment = kLeft},
+     .text = QStringLiteral("生年月日"), .font = kLarge, .alignment = kLeft, .labelFor = "Label13"},
     {.name = "Label13", .kind = ControlKind::Label, .rect = {5520, 240, 1815, 375},
      .font = kLarge, .alignment = kLeft, .sizing = Sizing::CondenseToFit},
     {.name = "Label15", .kind = ControlKind::Label, .rect = {7440, 240, 855, 375},
@@ -78,32 +77,29 @@ const std::array<LineSpec, 2> kLines{{
      .colour = kRuleColour},
 }};
 
+const FormSpec kForm{.name = "Form3",
+                     .title = QStringLiteral("詳細表示"),
+                     .kind = WindowKind::Secondary,
+                     .widthTwips = 8910,
+                     .heightTwips = 7875,
+                     .font = {.points = 12},
+                     .controls = kControls,
+                     .lines = kLines};
+
 } // namespace
 
 Form3::Form3() {
-    setObjectName(QStringLiteral("Form3"));
-    SetUpFixedWindow(this, QStringLiteral("詳細表示"), WindowKind::Secondary);
-    SetClientSize(this, 8910, 7875);
-    setFont(MakeFont({.points = 12}));
-    const auto controls = BuildControls(this, kControls, kLines);
-    const auto label = [&](const char* name) {
-        return qobject_cast<CaptionLabel*>(controls.value(QString::fromLatin1(name)));
-    };
-    const auto picture = [&](const char* name) {
-        return qobject_cast<QLabel*>(controls.value(QString::fromLatin1(name)));
-    };
-    Label1 = label("Label1");
-    Label5 = label("Label5");
-    Label9 = label("Label9");
-    Label12 = label("Label12");
-    Label13 = label("Label13");
-    Label14 = label("Label14");
-    Label15 = label("Label15");
-    Image2 = picture("Image2");
+    const BuiltControls controls = SetUpForm(this, kForm);
+    Label1 = controls.get<CaptionLabel>("Label1");
+    Label5 = controls.get<CaptionLabel>("Label5");
+    Label9 = controls.get<CaptionLabel>("Label9");
+    Label12 = controls.get<CaptionLabel>("Label12");
+    Label13 = controls.get<CaptionLabel>("Label13");
+    Label14 = controls.get<CaptionLabel>("Label14");
+    Label15 = controls.get<CaptionLabel>("Label15");
+    Image2 = controls.get<QLabel>("Image2");
     // Nothing here takes typing, yet every text can be reached by Tab and read by a screen
     // reader, in the order the page is read: name, birth date, age, days, title, prose, date.
-    label("Label6")->setBuddy(Label12);
-    label("Label7")->setBuddy(Label13);
     const std::array<QWidget*, 7> readingOrder{Label12, Label13, Label15, Label14,
                                                Label9,  Label1,  Label5};
     for (QWidget* text : readingOrder)
@@ -111,8 +107,8 @@ Form3::Form3() {
     for (std::size_t i = 1; i < readingOrder.size(); ++i)
         setTabOrder(readingOrder[i - 1], readingOrder[i]);
     const QPixmap icon = ProgramIcon().pixmap(32, 32);
-    picture("Image3")->setPixmap(icon);
-    picture("Image4")->setPixmap(icon);
+    controls.get<QLabel>("Image3")->setPixmap(icon);
+    controls.get<QLabel>("Image4")->setPixmap(icon);
 }
 
 std::optional<QString> Form3::fill(const DetailPage& page) {

@@ -1,8 +1,7 @@
 #include "HistoryWindow.h"
 
-#include "ControlTable.h"
+#include "FormSetup.h"
 #include "HistoryText.h"
-#include "WindowSetup.h"
 
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -18,16 +17,24 @@ namespace {
 // Wide enough for a line of the prose, forty full-width characters, without a break.
 // clang-format off
 const std::array<ControlSpec, 3> kControls{{
-    {.name = "Text1", .kind = ControlKind::TextArea, .rect = {120, 120, 9120, 5640},
+    {.name = "HistoryText", .kind = ControlKind::TextArea, .rect = {120, 120, 9120, 5640},
      .font = {.points = 10.5}, .accessibleName = QStringLiteral("鑑定履歴")},
-    {.name = "LabelNote", .kind = ControlKind::Label, .rect = {120, 5880, 6480, 480},
+    {.name = "HistoryNote", .kind = ControlKind::Label, .rect = {120, 5880, 6480, 480},
      .font = {.points = 9.75}, .alignment = Qt::AlignLeft | Qt::AlignVCenter,
      .accessibleName = QStringLiteral("履歴についての注記")},
-    {.name = "CommandOpen", .kind = ControlKind::Button, .rect = {6720, 5880, 2520, 480},
+    {.name = "OpenElsewhere", .kind = ControlKind::Button, .rect = {6720, 5880, 2520, 480},
      .text = QStringLiteral("既定のアプリで開く(&O)"), .font = {.points = 10.5},
      .tooltip = QStringLiteral("履歴ファイルを、パソコンの既定のアプリ（テキストエディターなど）で開きます")},
 }};
 // clang-format on
+
+const FormSpec kForm{.name = "HistoryWindow",
+                     .title = QStringLiteral("履歴表示"),
+                     .kind = WindowKind::Secondary,
+                     .widthTwips = 9360,
+                     .heightTwips = 6480,
+                     .font = {.points = 12},
+                     .controls = kControls};
 
 QString DataSize(qint64 bytes) {
     return QLocale(QLocale::Japanese)
@@ -51,33 +58,29 @@ QString HistoryNote(const HistoryText& history) {
 } // namespace
 
 HistoryWindow::HistoryWindow() {
-    setObjectName(QStringLiteral("HistoryWindow"));
-    SetUpFixedWindow(this, QStringLiteral("履歴表示"), WindowKind::Secondary);
-    SetClientSize(this, 9360, 6480);
-    setFont(MakeFont({.points = 12}));
-    const auto controls = BuildControls(this, kControls);
-    Text1 = qobject_cast<QPlainTextEdit*>(controls.value(QStringLiteral("Text1")));
-    LabelNote = qobject_cast<CaptionLabel*>(controls.value(QStringLiteral("LabelNote")));
-    LabelNote->setWordWrap(true);
+    const BuiltControls controls = SetUpForm(this, kForm);
+    historyText_ = controls.get<QPlainTextEdit>("HistoryText");
+    note_ = controls.get<CaptionLabel>("HistoryNote");
+    note_->setWordWrap(true);
     // A caret lets the keyboard page through the entries; nothing there is to be typed over.
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* open = qobject_cast<QPushButton*>(controls.value(QStringLiteral("CommandOpen")));
-    connect(open, &QPushButton::clicked, this, &HistoryWindow::openRequested);
-    setFocusProxy(Text1);
+    historyText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    connect(controls.get<QPushButton>("OpenElsewhere"), &QPushButton::clicked, this,
+            &HistoryWindow::openRequested);
+    setFocusProxy(historyText_);
 }
 
 void HistoryWindow::showHistory(const HistoryText& history, const QString& fileName,
                                 const QColor& background) {
     SetBackground(this, background);
     setWindowTitle(fileName + QStringLiteral(" - ソラニカ"));
-    Text1->setPlainText(history.text);
+    historyText_->setPlainText(history.text);
     const QString note = HistoryNote(history);
-    LabelNote->setCaption(note);
-    LabelNote->setAccessibleDescription(note);
+    note_->setCaption(note);
+    note_->setAccessibleDescription(note);
     // The caret goes along, so that the keyboard pages on from the newest entry; moving it alone
     // would not scroll a box that is not shown yet.
-    Text1->moveCursor(QTextCursor::End);
-    Text1->verticalScrollBar()->setValue(Text1->verticalScrollBar()->maximum());
+    historyText_->moveCursor(QTextCursor::End);
+    historyText_->verticalScrollBar()->setValue(historyText_->verticalScrollBar()->maximum());
 }
 
 } // namespace soranika

@@ -29,8 +29,8 @@ signals:
     void openRequested();
 
 private:
-    QPlainTextEdit* Text1 = nullptr;
-    CaptionLabel* LabelNote = nullptr;
+    QPlainTextEdit* historyText_ = nullptr;
+    CaptionLabel* note_ = nullptr; // what is missing or left out, under the history
 };
 
 } // namespace soranika

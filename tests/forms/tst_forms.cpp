@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -32,6 +33,7 @@ private slots:
     void proseKeepsEveryLine();
     void accessibleTexts_data();
     void accessibleTexts();
+    void tableLabelsNameTheirControls();
     void lineBreaksBecomeSpaces_data();
     void lineBreaksBecomeSpaces();
     void oneLineBoxTakesNoLineBreak();
@@ -91,6 +93,21 @@ void TestForms::condensedToFit() {
     // The widest line decides; a box no text fits in gets the narrowest setting, not a loop.
     QVERIFY(CondensedToFit(font, u"短い\n"_s + time, natural * 85 / 100).stretch() < 100);
     QCOMPARE(CondensedToFit(font, time, 10).stretch(), 60);
+    // The widest stretch that fits, found without measuring at every step: a text of a megabyte
+    // in a hand-edited store takes long to measure.
+    QList<int> measured;
+    const auto widerThanTheRoomAbove = [&](int limit) {
+        return [&measured, limit](int stretch) {
+            measured.append(stretch);
+            return stretch <= limit;
+        };
+    };
+    for (int limit = 60; limit <= 100; ++limit) {
+        measured.clear();
+        QCOMPARE(WidestStretchThatFits(widerThanTheRoomAbove(limit)), limit);
+        QVERIFY2(measured.size() <= 8, qPrintable(QString::number(measured.size())));
+    }
+    QCOMPARE(WidestStretchThatFits(widerThanTheRoomAbove(10)), 60);
 
     // A label that condenses keeps its box and goes back to full width for a short caption.
     QWidget form;
@@ -174,6 +191,42 @@ void TestForms::accessibleTexts() {
     const AccessibleTexts texts = AccessibleTextsFor(row);
     QCOMPARE(texts.name, name);
     QCOMPARE(texts.description, description);
+}
+
+void TestForms::tableLabelsNameTheirControls() {
+    const std::array<ControlSpec, 4> rows{{
+        {.name = "era",
+         .kind = ControlKind::EditableCombo,
+         .rect = {0, 0, 855, 345},
+         .text = u"西暦|昭和"_s,
+         .accessibleName = u"元号"_s},
+        {.name = "month",
+         .kind = ControlKind::DropDownList,
+         .rect = {1000, 0, 615, 345},
+         .text = u"1|2"_s},
+        {.name = "monthLabel",
+         .kind = ControlKind::Label,
+         .rect = {1700, 0, 225, 225},
+         .text = u"月"_s,
+         .labelFor = "month"},
+        {.name = "eraName",
+         .kind = ControlKind::UnseenLabel,
+         .rect = {},
+         .text = u"元号"_s,
+         .labelFor = "era"},
+    }};
+    QWidget form;
+    form.setObjectName(u"form"_s);
+    const BuiltControls built = BuildControls(&form, rows);
+    QCOMPARE(built.form(), &form);
+    QCOMPARE(built.get<QLabel>("monthLabel")->buddy(), built.get<QComboBox>("month"));
+    // Never on the window, yet it names the box it stands for, and so does the box's line.
+    auto* eraName = built.get<QLabel>("eraName");
+    QCOMPARE(eraName->buddy(), built.get("era"));
+    form.show();
+    QVERIFY(!eraName->isVisible());
+    QCOMPARE(eraName->text(), u"元号"_s);
+    QCOMPARE(built.get<QComboBox>("era")->lineEdit()->accessibleName(), u"元号"_s);
 }
 
 void TestForms::lineBreaksBecomeSpaces_data() {

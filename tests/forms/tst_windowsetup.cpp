@@ -233,8 +233,7 @@ void TestWindowSetup::dateListsScrollWithinTheScreen() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (const char* name : {"day", "era"}) {
-        auto* list = qobject_cast<QComboBox*>(controls.value(QString::fromLatin1(name)));
-        QVERIFY(list);
+        auto* list = controls.get<QComboBox>(name);
         // Not the whole list over the box: a list below it that scrolls.
         QStyleOptionComboBox option;
         option.initFrom(list);

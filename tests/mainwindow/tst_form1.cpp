@@ -277,7 +277,7 @@ void TestForm1::appraiseShowsTheReading() {
     QCOMPARE(Find<CaptionLabel>(form, "Label2")->caption(),
              u"\r\r"_s + TypeTable::Prose(48).toString() + u"\r\r"_s);
     QVERIFY(form.readingPresent());
-    const Reading& reading = form.CurrentReading;
+    const Reading& reading = form.currentReading();
     QCOMPARE(reading.BirthDateText, u"S60/5/12"_s);
     QCOMPARE(reading.MaskedBirthDate, u"****/5/12"_s);
     QCOMPARE(reading.TypeIndex, 48);
@@ -298,26 +298,26 @@ void TestForm1::appraiseShowsTheReading() {
     QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form, "Command1"));
 
     Enter(form, u"平成"_s, u"1"_s, u"1"_s, u"8"_s);
-    form.Command1_Click();
+    Click(form, "Command1");
     QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"山上に舞う龍"_s);
-    QCOMPARE(form.CurrentReading.TypeIndex, 5);
+    QCOMPARE(form.currentReading().TypeIndex, 5);
 
     Enter(form, u"令和"_s, u"8"_s, u"12"_s, u"7"_s);
-    form.Command1_Click();
-    QCOMPARE(form.CurrentReading.BirthDateText, u"R8/12/7"_s);
-    QCOMPARE(form.CurrentReading.DaysLived, -1); // the stand-in clock stands on 2026-12-06
+    Click(form, "Command1");
+    QCOMPARE(form.currentReading().BirthDateText, u"R8/12/7"_s);
+    QCOMPARE(form.currentReading().DaysLived, -1); // the stand-in clock stands on 2026-12-06
 }
 
 void TestForm1::refusalAfterAnAcceptedAppraisal() {
     Form1& form = startForm();
     Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
-    form.Command1_Click();
-    const Reading before = form.CurrentReading;
+    Click(form, "Command1");
+    const Reading before = form.currentReading();
     const QString prose = Find<CaptionLabel>(form, "Label2")->caption();
 
     Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
     Find<QPushButton>(form, "Command1")->setFocus();
-    form.Command1_Click();
+    Click(form, "Command1");
 
     QCOMPARE(system_->messages.shown.size(), 1);
     const Message& message = system_->messages.shown.first();
@@ -329,7 +329,7 @@ void TestForm1::refusalAfterAnAcceptedAppraisal() {
 
     QCOMPARE(Find<CaptionLabel>(form, "Label2")->caption(), prose);
     QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"磁気を帯びたイノシシ"_s);
-    const Reading& after = form.CurrentReading;
+    const Reading& after = form.currentReading();
     QCOMPARE(after.BirthDateText, u"50/1/1"_s);
     QCOMPARE(after.MaskedBirthDate, u"****/1/1"_s);
     QCOMPARE(after.TypeIndex, before.TypeIndex);
@@ -342,18 +342,18 @@ void TestForm1::refusalAfterAnAcceptedAppraisal() {
 void TestForm1::refusalAsTheFirstAppraisal() {
     Form1& form = startForm();
     Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
-    form.Command1_Click();
+    Click(form, "Command1");
     QCOMPARE(system_->messages.shown.size(), 1);
     QVERIFY(!form.readingPresent());
     QVERIFY(Find<CaptionLabel>(form, "Label6")->caption().isEmpty());
-    QCOMPARE(form.CurrentReading.TypeIndex, 0);
+    QCOMPARE(form.currentReading().TypeIndex, 0);
 
     // A future date is accepted, with negative days.
     Enter(form, u"西暦"_s, u"2030"_s, u"1"_s, u"1"_s);
-    form.Command1_Click();
+    Click(form, "Command1");
     QCOMPARE(system_->messages.shown.size(), 1);
     QVERIFY(form.readingPresent());
-    QVERIFY(form.CurrentReading.DaysLived < 0);
+    QVERIFY(form.currentReading().DaysLived < 0);
 }
 
 void TestForm1::clearEmptiesTheEntryAndTheResult() {
@@ -361,10 +361,10 @@ void TestForm1::clearEmptiesTheEntryAndTheResult() {
     Enter(form, u"いつか"_s, u"1985"_s, u"5"_s, u"12"_s);
     Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
     Find<QLineEdit>(form, "Text2")->setText(u"姉"_s);
-    form.Command1_Click();
+    Click(form, "Command1");
     Find<QAction>(form, "Mnu_nen")->trigger();
     Find<CaptionLabel>(form, "Label8")->setCaption(u"前回鑑定日時：x"_s);
-    const Reading kept = form.CurrentReading;
+    const Reading kept = form.currentReading();
 
     QTest::mouseClick(Find<QPushButton>(form, "Command3"), Qt::LeftButton);
 
@@ -382,8 +382,8 @@ void TestForm1::clearEmptiesTheEntryAndTheResult() {
     QVERIFY(!form.readingPresent());
     QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));
     // What Clear leaves alone.
-    QCOMPARE(form.CurrentReading.BirthDateText, kept.BirthDateText);
-    QCOMPARE(form.CurrentReading.TypeIndex, kept.TypeIndex);
+    QCOMPARE(form.currentReading().BirthDateText, kept.BirthDateText);
+    QCOMPARE(form.currentReading().TypeIndex, kept.TypeIndex);
     QVERIFY(form.ageHidden());
     QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定日時：x"_s);
 }
@@ -403,36 +403,36 @@ void TestForm1::colourCommands() {
     QVERIFY(allWindowsAre(pink));
 
     // Cancel on a first run: nothing changes, the default is stored.
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     QCOMPARE(dialog.openedOn.last(), pink);
     QCOMPARE(store.stored(ProgramSettings::ColourKey), u"12632319"_s);
     QVERIFY(allWindowsAre(pink));
 
     // A chosen colour reaches all four windows and is stored as 00BBGGRR in decimal.
     dialog.answers.push_back(QColor(0x12, 0x34, 0x56));
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     QVERIFY(allWindowsAre(QColor(0x12, 0x34, 0x56)));
-    QCOMPARE(form.WindowColour.value(), 0x563412u);
+    QCOMPARE(form.windowColour().value(), 0x563412u);
     QCOMPARE(store.stored(ProgramSettings::ColourKey), QString::number(0x563412));
     // The prose box stays white.
     QCOMPARE(Find<CaptionLabel>(form, "Label2")->palette().color(QPalette::Window),
              QColor(Qt::white));
 
     // A later cancel opens on the colour in use and stores it again.
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     QCOMPARE(dialog.openedOn.last(), QColor(0x12, 0x34, 0x56));
     QCOMPARE(store.stored(ProgramSettings::ColourKey), QString::number(0x563412));
 
     dialog.answers.push_back(QColor(Qt::black));
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     QCOMPARE(store.stored(ProgramSettings::ColourKey), u"0"_s);
     QVERIFY(allWindowsAre(Qt::black));
 
     dialog.answers.push_back(QColor(Qt::white));
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     QCOMPARE(store.stored(ProgramSettings::ColourKey), u"16777215"_s);
 
-    form.Mnu_ColorMoto_Click();
+    Choose(form, "Mnu_ColorMoto");
     QVERIFY(allWindowsAre(pink));
     QCOMPARE(store.stored(ProgramSettings::ColourKey), u"12632319"_s);
     QCOMPARE(dialog.openedOn.size(), 5);
@@ -440,7 +440,7 @@ void TestForm1::colourCommands() {
     // A store that cannot be written changes nothing the user sees.
     store.failWrites = true;
     dialog.answers.push_back(QColor(Qt::red));
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     QVERIFY(allWindowsAre(Qt::red));
 }
 
@@ -451,7 +451,7 @@ void TestForm1::colourReachesWindowsMadeAgain() {
     QVERIFY(detail->close());
     QTRY_VERIFY(detail.isNull());
     system_->colours.answers.push_back(QColor(Qt::darkGreen));
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     QCOMPARE(Background(form.form3()), QColor(Qt::darkGreen));
     QVERIFY(form.form3()->isHidden());
 }
@@ -461,11 +461,11 @@ void TestForm1::colourThatCannotBeStoredIsUsedAndReported() {
     system_->settings.store(ProgramSettings::ColourKey, u"255"_s);
     system_->settings.failWrites = true;
     system_->colours.answers.push_back(QColor(Qt::darkBlue));
-    form.Mnu_iro_Click();
+    Choose(form, "Mnu_iro");
     // The colour is there for this run; the store keeps the old one, and the user knows.
     QCOMPARE(Background(form.colouredForms().first()), QColor(Qt::darkBlue));
     QCOMPARE(system_->settings.stored(ProgramSettings::ColourKey), u"255"_s);
-    form.Mnu_ColorMoto_Click();
+    Choose(form, "Mnu_ColorMoto");
     QCOMPARE(Background(form.colouredForms().first()), QColor(255, 192, 192));
     QCOMPARE(system_->messages.shown.size(), 2);
     for (const Message& message : system_->messages.shown) {
@@ -528,8 +528,8 @@ void TestForm1::statusLineStaysWholeAndApart() {
     Form1& form = startForm();
     if (record) {
         Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
-        form.Command1_Click();
-        form.btnKioku_Click();
+        Click(form, "Command1");
+        Click(form, "btnKioku");
     }
     auto* date = Find<CaptionLabel>(form, "Label8");
     auto* number = Find<CaptionLabel>(form, "Label9");
@@ -554,7 +554,7 @@ void TestForm1::startUpOnAFreshStore() {
     Form1& form = startForm();
     QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定記録日時："_s);
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:0件"_s);
-    QCOMPARE(form.WindowColour.value(), 12632319u);
+    QCOMPARE(form.windowColour().value(), 12632319u);
     QCOMPARE(Background(form.centralWidget()), QColor(255, 192, 192));
     QCOMPARE(system_->folder.madeWorking, 1);
     QCOMPARE(system_->settings.writes, 0);
@@ -594,20 +594,26 @@ void TestForm1::startUpAfterTheStoreWasSetAside() {
 
 void TestForm1::statusLineNarrowsTheDateOnlyAsFarAsNeeded() {
     const QRect date(8, 360, 200, 16), count(400, 360, 100, 16);
-    // A text 2 pixels wider than the room at each percent of stretch above 90.
-    QList<int> measured;
-    const auto widthAt = [&](int room) {
-        return [&, room](int stretch) {
-            measured.append(stretch);
-            return room + 2 * (stretch - 90);
-        };
-    };
-    const int room = count.left() - 8 - date.left() - 1;
-    QCOMPARE(LayOutStatusLine(date, count, 50, 535, widthAt(room)).dateStretch, 90);
-    QCOMPARE(LayOutStatusLine(date, count, 50, 535, widthAt(room + 1000)).dateStretch, 60);
-    // 100, 60, then 99 down to 90 for the first; the text that fits nowhere is measured twice,
-    // at 100 and 60, not at each of the forty steps.
-    QCOMPARE(measured.size(), 12 + 2);
+    // The count keeps its place while it fits; the date takes the room up to it, less a gap.
+    StatusLineLayout layout = LayOutStatusLine(date, count, 50, 535);
+    QCOMPARE(layout.countBox, count);
+    QCOMPARE(layout.dateBox, QRect(8, 360, 400 - 8 - 8, 16));
+    // A count too wide for the window's right edge moves left, and the date's room with it.
+    layout = LayOutStatusLine(date, count, 200, 535);
+    QCOMPARE(layout.countBox, QRect(535 - 4 - 201, 360, 201, 16));
+    QCOMPARE(layout.dateBox.right(), layout.countBox.left() - 8 - 1);
+
+    // On the window: a date wider than its room is set narrower and stays whole, and a short one
+    // goes back to full width.
+    const QString longTime = u"2026/12/06 7:15:33 "_s + QString(12, u'9');
+    system_->settings.store(ProgramSettings::RecordTimeKey, longTime);
+    Form1& form = startForm();
+    auto* label = Find<CaptionLabel>(form, "Label8");
+    QCOMPARE(label->caption(), u"前回鑑定記録日時："_s + longTime);
+    QVERIFY(label->font().stretch() < 100);
+    QVERIFY(label->font().stretch() > 60);
+    QVERIFY(InkWidth(label->font(), label->text()) < label->width());
+    QVERIFY(label->geometry().right() < Find<CaptionLabel>(form, "Label9")->geometry().left());
 }
 
 void TestForm1::startUpShowsTheStoredValues() {
@@ -619,7 +625,7 @@ void TestForm1::startUpShowsTheStoredValues() {
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:7件"_s);
     QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(),
              u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
-    QCOMPARE(form.WindowColour.value(), 0u);
+    QCOMPARE(form.windowColour().value(), 0u);
     QCOMPARE(Background(form.form4()), QColor(Qt::black));
     QVERIFY(!form.ageHidden());
 
@@ -631,7 +637,7 @@ void TestForm1::startUpShowsTheStoredValues() {
     Form1& again = startForm();
     QCOMPARE(Find<CaptionLabel>(again, "Label9")->caption(), u"鑑定履歴:0件"_s);
     QCOMPARE(Find<CaptionLabel>(again, "Label8")->caption(), u"前回鑑定記録日時："_s);
-    QCOMPARE(again.WindowColour.value(), 12632319u);
+    QCOMPARE(again.windowColour().value(), 12632319u);
 }
 
 void TestForm1::startUpWithStoredTextsThatAreNotNumbers_data() {
@@ -652,7 +658,7 @@ void TestForm1::startUpWithStoredTextsThatAreNotNumbers() {
     system_->settings.store(ProgramSettings::ColourKey, colour);
     system_->settings.store(ProgramSettings::RecordCountKey, u"abc"_s);
     Form1& form = startForm();
-    QCOMPARE(form.WindowColour.value(), used);
+    QCOMPARE(form.windowColour().value(), used);
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:abc件"_s);
     // The stored text stays until a colour command replaces it.
     QCOMPARE(system_->settings.stored(ProgramSettings::ColourKey), colour);

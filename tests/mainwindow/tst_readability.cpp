@@ -136,7 +136,8 @@ void TestReadability::designedColoursStayWhereReadable() {
     QCOMPARE(Find<CaptionLabel>(*form.form4(), "Label5")->palette().color(QPalette::WindowText),
              QColor(Qt::blue));
     // A dark slate: white text; the title on the white prose box stays dark.
-    form.WindowColour.apply(0x5A3A28);
+    system.colours.answers.push_back(QColor(0x28, 0x3A, 0x5A));
+    Choose(form, "Mnu_iro");
     QCOMPARE(
         Find<CaptionLabel>(*form.centralWidget(), "Label8")->palette().color(QPalette::WindowText),
         QColor(Qt::white));
@@ -152,7 +153,7 @@ void TestReadability::designedColoursStayWhereReadable() {
     QCOMPARE(Find<QWidget>(*form.form4(), "Line1")->palette().color(QPalette::WindowText),
              QColor(Qt::white));
     // And back.
-    form.WindowColour.apply(12632319);
+    Choose(form, "Mnu_ColorMoto");
     QCOMPARE(Find<CaptionLabel>(*form.form4(), "Label5")->palette().color(QPalette::WindowText),
              QColor(Qt::blue));
 }

@@ -147,7 +147,7 @@ void TestScreenReader::buttonsAreNamedAsWords() {
 void TestScreenReader::aReadingIsSpokenAfterAppraisal() {
     Form1& form = enterDate();
     QVERIFY(!Notice(&form));
-    form.Command1_Click();
+    Click(form, "Command1");
     QWidget* notice = Notice(&form);
     QVERIFY(notice);
     QVERIFY(notice->isVisible());
@@ -155,34 +155,34 @@ void TestScreenReader::aReadingIsSpokenAfterAppraisal() {
     QCOMPARE(Accessible(notice)->role(), QAccessible::Notification);
     // The title first, then the prose in one line, the line breaks made ends of sentences.
     const QString said = Accessible(notice)->text(QAccessible::Name);
-    QVERIFY2(said.startsWith(form.CurrentReading.TypeTitle + u'。'), qPrintable(said));
+    QVERIFY2(said.startsWith(form.currentReading().TypeTitle + u'。'), qPrintable(said));
     QVERIFY(said.contains(u"砂鉄のように"_s));
     QVERIFY(!said.contains(u'\r') && !said.contains(u'\n'));
 
     // The same reading again is said again: the notice is shown anew.
     ShowCounter counter;
     notice->installEventFilter(&counter);
-    form.Command1_Click();
+    Click(form, "Command1");
     QCOMPARE(counter.shown, 1);
     QCOMPARE(Notice(&form), notice);
 
     // A refused date says its refusal in its message box, and no reading.
     Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(30); // 昭和60年5月31日 exists
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(1);  // 2月31日 does not
-    form.Command1_Click();
+    Click(form, "Command1");
     QCOMPARE(counter.shown, 1);
     QCOMPARE(system_->messages.shown.size(), 1);
 }
 
 void TestScreenReader::aRecordSpeaksTheNewCount() {
     Form1& form = enterDate();
-    form.btnKioku_Click(); // no reading yet: the message box says so
+    Click(form, "btnKioku"); // no reading yet: the message box says so
     QCOMPARE(system_->messages.shown.size(), 1);
     QVERIFY(!Notice(&form));
-    form.Command1_Click();
-    form.btnKioku_Click();
+    Click(form, "Command1");
+    Click(form, "btnKioku");
     QCOMPARE(Said(&form), u"鑑定履歴:1件"_s);
-    form.btnKioku_Click();
+    Click(form, "btnKioku");
     QCOMPARE(Said(&form), u"鑑定履歴:2件"_s);
 }
 
@@ -202,14 +202,14 @@ void TestScreenReader::titleAndProseFollowTheButtonsWhileAReadingIsShown() {
     };
     // No reading: from 終了 back to the era box, as designed.
     QVERIFY(isEraBox(tabFrom(quit)));
-    form.Command1_Click();
+    Click(form, "Command1");
     QCOMPARE(tabFrom(quit), title);
     QCOMPARE(tabFrom(title), prose);
     QVERIFY(isEraBox(tabFrom(prose)));
-    QCOMPARE(Accessible(title)->text(QAccessible::Name), form.CurrentReading.TypeTitle);
+    QCOMPARE(Accessible(title)->text(QAccessible::Name), form.currentReading().TypeTitle);
     QVERIFY(Accessible(prose)->text(QAccessible::Name).contains(u"砂鉄のように"_s));
     // Cleared: the empty labels are no stops.
-    form.Command3_Click();
+    Click(form, "Command3");
     QVERIFY(isEraBox(tabFrom(quit)));
 }
 
@@ -313,8 +313,8 @@ void TestScreenReader::aTextBoxIsReadWhole() {
 
 void TestScreenReader::detailWindowIsReadByTab() {
     Form1& form = enterDate();
-    form.Command1_Click();
-    form.Command5_Click();
+    Click(form, "Command1");
+    Click(form, "Command5");
     Form3* detail = form.form3();
     QVERIFY(QTest::qWaitForWindowExposed(detail));
     auto* date = Find<CaptionLabel>(*detail, "Label13");

@@ -79,26 +79,26 @@ void TestWindows::enterReading() {
     Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
     Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
-    form.Command1_Click();
+    Click(form, "Command1");
 }
 
 void TestWindows::escapeClosesEachSecondaryWindow_data() {
     QTest::addColumn<OpenWindow>("open");
     QTest::newRow("detail") << OpenWindow([](Form1& form) -> QWidget* {
-        form.Command5_Click();
+        Click(form, "Command5");
         return form.form3();
     });
     QTest::newRow("explanation") << OpenWindow([](Form1& form) -> QWidget* {
-        form.Mnu_setumei_Click();
+        Choose(form, "Mnu_setumei");
         return form.form2();
     });
     QTest::newRow("about") << OpenWindow([](Form1& form) -> QWidget* {
-        form.mnu_ver_Click();
+        Choose(form, "mnu_ver");
         return form.form4();
     });
 #ifndef Q_OS_WIN // there the history opens in Notepad
     QTest::newRow("history") << OpenWindow([](Form1& form) -> QWidget* {
-        form.Mnu_Rireki_Click();
+        Choose(form, "Mnu_Rireki");
         return form.historyWindow();
     });
 #endif
@@ -138,21 +138,21 @@ void TestWindows::escapeLeavesTheMainWindowOpen() {
 void TestWindows::showingAgainBringsBackAMinimisedWindow() {
     Form1& form = *form_;
     enterReading();
-    form.Command5_Click();
+    Click(form, "Command5");
     Form3* detail = form.form3();
     QVERIFY(QTest::qWaitForWindowExposed(detail));
     detail->showMinimized();
     QTRY_VERIFY(detail->isMinimized());
-    form.Command5_Click();
+    Click(form, "Command5");
     QCOMPARE(form.form3(), detail);
     QTRY_VERIFY(!detail->isMinimized());
     QVERIFY(detail->isVisible());
 
-    form.mnu_ver_Click();
+    Choose(form, "mnu_ver");
     Form4* about = form.form4();
     about->showMinimized();
     QTRY_VERIFY(about->isMinimized());
-    form.mnu_ver_Click();
+    Choose(form, "mnu_ver");
     QTRY_VERIFY(!about->isMinimized());
 }
 

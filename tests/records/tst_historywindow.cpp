@@ -297,12 +297,12 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QCOMPARE(window.windowTitle(), u"SanRireki.txt - ソラニカ"_s);
-    auto* text = Find<QPlainTextEdit>(window, "Text1");
+    auto* text = Find<QPlainTextEdit>(window, "HistoryText");
     QCOMPARE(text->toPlainText(), history.text);
     QScrollBar* bar = text->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum());
-    QCOMPARE(Find<CaptionLabel>(window, "LabelNote")->caption(), QString());
+    QCOMPARE(Find<CaptionLabel>(window, "HistoryNote")->caption(), QString());
     QCOMPARE(window.palette().color(QPalette::Window), pink);
 
     // The text box stays white on the coloured window.
@@ -338,14 +338,14 @@ void TestHistoryWindow::windowIsAFixedReadOnlyWindow() {
     HistoryWindow window;
     QCOMPARE(window.objectName(), u"HistoryWindow"_s);
     QCOMPARE(window.minimumSize(), window.maximumSize());
-    auto* text = Find<QPlainTextEdit>(window, "Text1");
+    auto* text = Find<QPlainTextEdit>(window, "HistoryText");
     QVERIFY(text->isReadOnly());
     window.showHistory({.text = u"鑑定\n"_s}, HistoryFileName, Qt::white);
     text->moveCursor(QTextCursor::Start);
     QTest::keyClicks(text, u"abc"_s);
     QTest::keyClick(text, Qt::Key_Delete);
     QCOMPARE(text->toPlainText(), u"鑑定\n"_s);
-    for (const char* name : {"Text1", "LabelNote", "CommandOpen"})
+    for (const char* name : {"HistoryText", "HistoryNote", "OpenElsewhere"})
         QVERIFY2(!Find<QWidget>(window, name)->accessibleName().isEmpty(), name);
 }
 
@@ -379,8 +379,8 @@ void TestHistoryWindow::notes() {
                         .shownSize = LargestHistoryShown - 100,
                         .problem = problem},
                        HistoryFileName, Qt::white);
-    const QString note = Find<CaptionLabel>(window, "LabelNote")->caption();
-    QCOMPARE(Find<CaptionLabel>(window, "LabelNote")->accessibleDescription(), note);
+    const QString note = Find<CaptionLabel>(window, "HistoryNote")->caption();
+    QCOMPARE(Find<CaptionLabel>(window, "HistoryNote")->accessibleDescription(), note);
     if (says.isEmpty())
         QCOMPARE(note, QString());
     else
@@ -390,7 +390,7 @@ void TestHistoryWindow::notes() {
 void TestHistoryWindow::openButtonAsksTheMainWindow() {
     HistoryWindow window;
     QSignalSpy opened(&window, &HistoryWindow::openRequested);
-    auto* button = Find<QPushButton>(window, "CommandOpen");
+    auto* button = Find<QPushButton>(window, "OpenElsewhere");
     QVERIFY(button->text().contains(u"開く"_s));
     window.show();
     window.activateWindow();

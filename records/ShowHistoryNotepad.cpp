@@ -1,0 +1,13 @@
+#include "HistoryCommands.h"
+#include "ShowHistory.h"
+
+namespace soranika {
+
+void ShowHistory(Platform& platform, QWidget* owner,
+                 const std::function<HistoryWindow*()>& /*historyWindow*/,
+                 const QColor& /*colour*/) {
+    // "notepad.exe SanRireki.txt"
+    ViewHistory(platform, owner);
+}
+
+} // namespace soranika
