@@ -12,6 +12,7 @@ struct Platform;
 // window the colour. Returns whether the window has its new text and is to be shown. When the
 // file cannot be had, for whatever reason, the user gets the one message "readme.txtがありません。"
 // and a window that is open keeps its earlier text.
-bool ShowHelp(Form2& window, const QColor& colour, Platform& platform, QWidget* parent);
+[[nodiscard]] bool ShowHelp(Form2& window, const QColor& colour, Platform& platform,
+                            QWidget* parent);
 
 } // namespace soranika

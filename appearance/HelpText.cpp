@@ -25,11 +25,11 @@ QString HelpTextFromBytes(const QByteArray& bytes) {
     return shown;
 }
 
-std::optional<QString> ReadHelpText(const QString& path) {
-    const auto content = ReadRegularFile(path, LargestHelpFileSize);
-    if (const auto* bytes = std::get_if<QByteArray>(&content))
-        return HelpTextFromBytes(*bytes);
-    return std::nullopt;
+Result<QString> ReadHelpText(const QString& path) {
+    const Result<QByteArray> content = ReadRegularFile(path, LargestHelpFileSize);
+    if (content.failed())
+        return Failure{content.reason()};
+    return HelpTextFromBytes(content.value());
 }
 
 } // namespace soranika

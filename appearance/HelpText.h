@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "Result.h"
 
-#include <optional>
+#include <QString>
 
 namespace soranika {
 
@@ -15,8 +15,8 @@ QString HelpTextFromBytes(const QByteArray& bytes);
 // The help text is a few pages; a larger file is not a help text.
 inline constexpr qint64 LargestHelpFileSize = 1 << 20;
 
-// Reads the help file afresh; nothing when it is missing, cannot be read, is no regular file or
-// is larger than LargestHelpFileSize.
-std::optional<QString> ReadHelpText(const QString& path);
+// Reads the help file afresh; fails when it is missing, cannot be read, is no regular file or is
+// larger than LargestHelpFileSize.
+Result<QString> ReadHelpText(const QString& path);
 
 } // namespace soranika

@@ -47,15 +47,15 @@ void WindowColour::apply(quint32 value) {
 namespace {
 
 void StoreColour(quint32 value, Platform& platform, QWidget* parent) {
-    const auto problem = ProgramSettings::Write(platform.settings, ProgramSettings::ColourKey,
-                                                QString::number(value));
-    if (!problem)
-        return;
-    const QString what = QStringLiteral("フォームの色を保存できませんでした。"
-                                        "次に起動したときは、この色になりません。");
-    platform.messages.show(
-        parent, {.text = ProblemText(what, ProgramSettings::Location(platform.settings), *problem),
-                 .icon = Message::Icon::Warning});
+    const Result<> stored = ProgramSettings::Write(platform.settings, ProgramSettings::ColourKey,
+                                                   QString::number(value));
+    if (stored.failed())
+        platform.messages.show(parent,
+                               ProgramSettings::NotSavedMessage(
+                                   platform.settings,
+                                   QStringLiteral("フォームの色を保存できませんでした。"
+                                                  "次に起動したときは、この色になりません。"),
+                                   stored.reason()));
 }
 
 } // namespace

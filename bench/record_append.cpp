@@ -29,7 +29,7 @@ double MedianMicroseconds(const QString& path, const Reading& reading) {
         const QByteArray entry = EncodeHistoryEntry(
             HistoryEntryLines(reading, QStringLiteral("山田花子"), QStringLiteral("長女"),
                               QStringLiteral("2026/12/07 9:00:00")));
-        if (AppendWhole(path, entry)) {
+        if (AppendWhole(path, entry).failed()) {
             std::fprintf(stderr, "append failed\n");
             std::exit(1);
         }

@@ -271,7 +271,9 @@ bool Form1::Form_Load() {
     if (const auto setAside =
             ProgramSettings::SetAsideUnusableStore(platform_.settings, platform_.clock.now()))
         platform_.messages.show(nullptr, StoreSetAsideMessage(*setAside));
-    platform_.folder.makeWorkingFolder();
+    // Every file is named by its full path; a folder that cannot be the working folder costs
+    // nothing more than the habit of the program it follows.
+    (void)platform_.folder.makeWorkingFolder();
     const StartupView view = ReadStartupSettings(platform_.settings);
     WindowColour.apply(view.windowColour);
     showStatus(view.status);
@@ -300,7 +302,7 @@ void Form1::Command5_Click() {
     if (!requireReading(kPrintFirst))
         return;
     // A missing picture leaves the picture box empty; the window opens with all its texts.
-    データセット();
+    (void)データセット();
     bringUp(form3());
 }
 
@@ -324,7 +326,7 @@ void Form1::Command4_Click() {
         Combo1[0]->setFocus();
 }
 
-std::optional<QString> Form1::データセット() {
+Result<> Form1::データセット() {
     DetailPage page =
         MakeDetailPage(CurrentReading, Text4->text(), ageHidden(), platform_.clock.now());
     page.background = WindowColour.colour();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Reading.h"
+#include "Result.h"
 #include "WindowColour.h"
 
 #include <QMainWindow>
@@ -41,9 +42,9 @@ public:
     bool Form_Load();
 
     // Fills the detail window from the current reading, the name box, the age switch, the window
-    // colour and the clock, without showing it. Returns the problem when the type's picture
-    // could not be loaded; the texts are filled all the same.
-    std::optional<QString> データセット();
+    // colour and the clock, without showing it. Fails when the type's picture could not be
+    // loaded; the texts are filled all the same.
+    Result<> データセット();
 
     // A secondary window, made (hidden) when it does not exist yet or was closed by the user.
     Form2* form2();

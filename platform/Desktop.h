@@ -9,7 +9,7 @@ namespace soranika {
 class TextViewer {
 public:
     virtual ~TextViewer() = default;
-    virtual bool openTextFile(const QString& folder, const QString& fileName) = 0;
+    [[nodiscard]] virtual bool openTextFile(const QString& folder, const QString& fileName) = 0;
 };
 
 // Hands a web address to the system's browser, without waiting; nothing is reported back.

@@ -7,4 +7,8 @@ QString ProblemText(const QString& what, const QString& where, const QString& re
            QStringLiteral("）");
 }
 
+Message ProblemMessage(const QString& what, const QString& where, const QString& reason) {
+    return {.text = ProblemText(what, where, reason), .icon = Message::Icon::Warning};
+}
+
 } // namespace soranika

@@ -26,6 +26,8 @@ enum class MessageAnswer { Ok, Cancel };
 // The text of a message about something that could not be done: what it was, then the file (or
 // other place) it concerns and the system's reason, each on a line of its own.
 QString ProblemText(const QString& what, const QString& where, const QString& reason);
+// The warning box that says it.
+Message ProblemMessage(const QString& what, const QString& where, const QString& reason);
 
 class MessageBoxes {
 public:

@@ -14,7 +14,7 @@ public:
     // The folder of the history file; beside the program unless an install says otherwise.
     virtual QString historyFolder() const { return path(); }
     // Makes path() the working folder; false when that is not possible.
-    virtual bool makeWorkingFolder() = 0;
+    [[nodiscard]] virtual bool makeWorkingFolder() = 0;
     // A shipped file by its bare name.
     QString filePath(const QString& name) const;
     // The history file of that name, in the history folder.

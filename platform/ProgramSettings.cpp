@@ -8,28 +8,34 @@ QString Read(const SettingsStore& store, const QString& key) {
     return store.ReadSetting(Application, Section, key, AbsentText);
 }
 
-std::optional<QString> Write(SettingsStore& store, const QString& key, const QString& text) {
+Result<> Write(SettingsStore& store, const QString& key, const QString& text) {
     return store.WriteSetting(Application, Section, key, text);
 }
 
-std::optional<QString> WriteTogether(SettingsStore& store,
-                                     const QList<std::pair<QString, QString>>& keysAndTexts) {
+Result<> WriteTogether(SettingsStore& store,
+                       const QList<std::pair<QString, QString>>& keysAndTexts) {
     QList<std::pair<QString, QString>> earlier;
     for (const auto& [key, text] : keysAndTexts) {
         const QString before = Read(store, key);
-        if (const auto problem = Write(store, key, text)) {
-            // A key that was absent comes back as "", which every reader takes the same way.
+        if (Result<> written = Write(store, key, text); written.failed()) {
+            // A key that was absent comes back as "", which every reader takes the same way. A
+            // store that has just refused a write may refuse these too: there is nothing more
+            // to do about that than to report the first refusal.
             for (auto undo = earlier.crbegin(); undo != earlier.crend(); ++undo)
-                Write(store, undo->first, undo->second);
-            return problem;
+                (void)Write(store, undo->first, undo->second);
+            return written;
         }
         earlier.append({key, before == AbsentText ? QString() : before});
     }
-    return std::nullopt;
+    return {};
 }
 
 QString Location(const SettingsStore& store) {
     return store.Location(Application);
+}
+
+Message NotSavedMessage(const SettingsStore& store, const QString& what, const QString& reason) {
+    return ProblemMessage(what, Location(store), reason);
 }
 
 std::optional<SetAsideStore> SetAsideUnusableStore(SettingsStore& store, const QDateTime& now) {

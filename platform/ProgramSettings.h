@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageBoxes.h"
 #include "SettingsStore.h"
 
 #include <QDateTime>
@@ -30,16 +31,18 @@ inline bool IsUnset(const QString& text) {
 }
 
 QString Read(const SettingsStore& store, const QString& key);
-// Returns nothing when the text is stored, otherwise the reason it could not be.
-std::optional<QString> Write(SettingsStore& store, const QString& key, const QString& text);
+Result<> Write(SettingsStore& store, const QString& key, const QString& text);
 
 // Writes several keys in the order given, all of them or none: when one cannot be stored, the
-// keys written before it get their earlier texts back. Returns the reason of the failure.
-std::optional<QString> WriteTogether(SettingsStore& store,
-                                     const QList<std::pair<QString, QString>>& keysAndTexts);
+// keys written before it get their earlier texts back, and the failure is that key's.
+Result<> WriteTogether(SettingsStore& store,
+                       const QList<std::pair<QString, QString>>& keysAndTexts);
 
 // Where the program's settings are kept, for messages that say what could not be saved.
 QString Location(const SettingsStore& store);
+
+// The warning that `what` could not be saved in the store, where the store is and why.
+Message NotSavedMessage(const SettingsStore& store, const QString& what, const QString& reason);
 
 // At start-up: moves the program's store aside when it can be neither read nor written over
 // (see SettingsStore::SetAsideUnusableStore).

@@ -29,7 +29,7 @@ QString NotARegularFileReason() {
     return QStringLiteral("通常のファイルではありません");
 }
 
-QString OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
+Result<> OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
 #ifdef Q_OS_UNIX
     // O_NONBLOCK: opening a named pipe must not wait for its other end. The check is made on the
     // opened descriptor, so nothing can be swapped in between.
@@ -39,12 +39,12 @@ QString OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
     if (fd < 0) {
         // A pipe without a reader answers "no such device"; say what it really is.
         const int error = errno;
-        return error == ENXIO ? NotARegularFileReason() : SystemReason(error);
+        return Failure{error == ENXIO ? NotARegularFileReason() : SystemReason(error)};
     }
     struct stat status{};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return NotARegularFileReason();
+        return Failure{NotARegularFileReason()};
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const QIODevice::OpenMode mode =
@@ -52,34 +52,34 @@ QString OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
                      : QIODevice::ReadOnly;
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return file.errorString();
+        return Failure{file.errorString()};
     }
     return {};
 #else
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return NotARegularFileReason();
+        return Failure{NotARegularFileReason()};
     file.setFileName(path);
     const QIODevice::OpenMode mode =
         forAppending ? QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered
                      : QIODevice::ReadOnly;
     if (!file.open(mode))
-        return file.errorString();
+        return Failure{file.errorString()};
     return {};
 #endif
 }
 
-std::variant<QByteArray, QString> ReadRegularFile(const QString& path, qint64 largestSize) {
+Result<QByteArray> ReadRegularFile(const QString& path, qint64 largestSize) {
     QFile file;
-    if (const QString problem = OpenRegularFile(file, path, false); !problem.isEmpty())
-        return problem;
+    if (const Result<> opened = OpenRegularFile(file, path, false); opened.failed())
+        return Failure{opened.reason()};
     // One byte past what is expected shows a file that grew past the limit meanwhile.
     const QByteArray bytes = file.read(qMin(file.size(), largestSize) + 1);
     if (file.error() != QFileDevice::NoError)
-        return file.errorString();
+        return Failure{file.errorString()};
     if (bytes.size() > largestSize)
-        return QStringLiteral("ファイルが大きすぎます（%1 バイトまで）")
-            .arg(QLocale(QLocale::Japanese).toString(largestSize));
+        return Failure{QStringLiteral("ファイルが大きすぎます（%1 バイトまで）")
+                           .arg(QLocale(QLocale::Japanese).toString(largestSize))};
     return bytes;
 }
 

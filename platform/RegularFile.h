@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <variant>
 
 class QFile;
 
@@ -14,12 +14,11 @@ namespace soranika {
 // wait for a writer that never comes or read without end, so it is refused without waiting.
 
 // Opens a regular file for reading, or for appending (created when absent). Links are followed.
-// Returns an empty text on success, otherwise the reason, and `file` stays closed.
-QString OpenRegularFile(QFile& file, const QString& path, bool forAppending);
+// After a failure `file` stays closed.
+Result<> OpenRegularFile(QFile& file, const QString& path, bool forAppending);
 
-// The whole content of a regular file of at most `largestSize` bytes, or the reason it cannot
-// be had.
-std::variant<QByteArray, QString> ReadRegularFile(const QString& path, qint64 largestSize);
+// The whole content of a regular file of at most `largestSize` bytes.
+Result<QByteArray> ReadRegularFile(const QString& path, qint64 largestSize);
 
 // The reason for a file that is there but is no regular file.
 QString NotARegularFileReason();

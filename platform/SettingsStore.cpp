@@ -105,25 +105,24 @@ QString QtSettingsStore::ReadSetting(const QString& application, const QString& 
     return value.isValid() ? value.toString() : defaultText;
 }
 
-std::optional<QString> QtSettingsStore::WriteSetting(const QString& application,
-                                                     const QString& section, const QString& key,
-                                                     const QString& text) {
+Result<> QtSettingsStore::WriteSetting(const QString& application, const QString& section,
+                                       const QString& key, const QString& text) {
     if (const auto unusable = UnusableStoreFile(application))
-        return unusable;
+        return Failure{*unusable};
     QSettings settings = OpenStore(application);
     const QString keyPath = KeyPath(section, key);
     const QVariant previous = settings.value(keyPath);
     settings.setValue(keyPath, text);
     settings.sync();
     if (settings.status() == QSettings::NoError)
-        return std::nullopt;
+        return {};
     // QSettings keeps an unwritten value in its process-wide cache, where later reads would find
     // it. Put the stored one back, so that the program goes on with what the file holds.
     if (previous.isValid())
         settings.setValue(keyPath, previous);
     else
         settings.remove(keyPath);
-    return WhyNotWritten(settings.fileName());
+    return Failure{WhyNotWritten(settings.fileName())};
 }
 
 std::optional<SetAsideStore> QtSettingsStore::SetAsideUnusableStore(const QString& application,

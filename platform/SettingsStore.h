@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -21,9 +23,8 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString ReadSetting(const QString& application, const QString& section,
                                 const QString& key, const QString& defaultText) const = 0;
-    // Returns nothing when the value is stored, otherwise the reason it could not be.
-    virtual std::optional<QString> WriteSetting(const QString& application, const QString& section,
-                                                const QString& key, const QString& text) = 0;
+    virtual Result<> WriteSetting(const QString& application, const QString& section,
+                                  const QString& key, const QString& text) = 0;
     // Where the values of an application are kept, as the user would look for them: a file, or
     // a key of the registry.
     virtual QString Location(const QString& application) const = 0;
@@ -52,8 +53,8 @@ public:
 
     QString ReadSetting(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText) const override;
-    std::optional<QString> WriteSetting(const QString& application, const QString& section,
-                                        const QString& key, const QString& text) override;
+    Result<> WriteSetting(const QString& application, const QString& section, const QString& key,
+                          const QString& text) override;
     QString Location(const QString& application) const override;
     std::optional<SetAsideStore> SetAsideUnusableStore(const QString& application,
                                                        const QDateTime& now) override;

@@ -17,7 +17,7 @@ public:
     // False only when another living copy holds the claim. True when this copy is the only one
     // (it then holds the claim for the rest of its life), and also when the check cannot be made
     // at all: the program is better started twice than not at all.
-    virtual bool claim() = 0;
+    [[nodiscard]] virtual bool claim() = 0;
 };
 
 // A lock file in the user's runtime folder. On Unix the claim is the kernel's lock on that file,

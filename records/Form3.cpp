@@ -2,6 +2,7 @@
 
 #include "DetailPage.h"
 #include "FormSetup.h"
+#include "MessageBoxes.h"
 #include "ProgramPictures.h"
 #include "RegularFile.h"
 
@@ -111,7 +112,7 @@ Form3::Form3() {
     controls.get<QLabel>("Image4")->setPixmap(icon);
 }
 
-std::optional<QString> Form3::fill(const DetailPage& page) {
+Result<> Form3::fill(const DetailPage& page) {
     SetBackground(this, page.background);
     Label1->setCaption(page.prose);
     Label12->setCaption(page.name);
@@ -128,26 +129,26 @@ std::optional<QString> Form3::fill(const DetailPage& page) {
     Label5->setAccessibleName(QStringLiteral("鑑定日：") + page.shownAt);
 
     const QString path = QDir(page.pictureFolder).filePath(TypePictureFileName(page.typeIndex));
-    const auto problem = [&](const QString& reason) {
+    const auto unreadable = [&](const QString& reason) {
         Image2->clear();
-        return QDir::toNativeSeparators(path) + QStringLiteral("\n（") + reason +
-               QStringLiteral("）");
+        return Failure{ProblemText(QStringLiteral("この性格の画像を読み込めません。"),
+                                   QDir::toNativeSeparators(path), reason)};
     };
     // Only a regular file, and only so much of it: a pipe or a device in its place must not hold
     // the window up.
-    auto content = ReadRegularFile(path, LargestPictureFileSize);
-    if (const auto* reason = std::get_if<QString>(&content))
-        return problem(*reason);
-    QBuffer buffer(&std::get<QByteArray>(content));
+    Result<QByteArray> content = ReadRegularFile(path, LargestPictureFileSize);
+    if (content.failed())
+        return unreadable(content.reason());
+    QBuffer buffer(&content.value());
     buffer.open(QIODevice::ReadOnly);
     // Read by content, whatever the extension says.
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QImage picture = reader.read();
     if (picture.isNull())
-        return problem(reader.errorString());
+        return unreadable(reader.errorString());
     Image2->setPixmap(QPixmap::fromImage(picture));
-    return std::nullopt;
+    return {};
 }
 
 } // namespace soranika

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "Result.h"
 
-#include <optional>
+#include <QWidget>
 
 class QLabel;
 
@@ -21,8 +21,9 @@ public:
 
     // Shows the page in its background colour, without showing the window, then loads the
     // type's picture. The texts are set in every case; when the picture cannot be read the
-    // picture box is left empty (never the previous type's picture) and the reason comes back.
-    std::optional<QString> fill(const DetailPage& page);
+    // picture box is left empty (never the previous type's picture), and the failure says so,
+    // with the file and the reason.
+    Result<> fill(const DetailPage& page);
 
 private:
     CaptionLabel* Label1 = nullptr;  // the prose, white and bordered

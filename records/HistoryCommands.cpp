@@ -19,16 +19,14 @@ namespace soranika {
 
 namespace {
 
-void Warn(Platform& platform, QWidget* parent, const QString& text) {
-    platform.messages.show(parent, {.text = text, .icon = Message::Icon::Warning});
+void WarnOfFile(Platform& platform, QWidget* parent, const QString& what, const QString& path,
+                const QString& reason) {
+    platform.messages.show(parent, ProblemMessage(what, QDir::toNativeSeparators(path), reason));
 }
 
-QString FileProblem(const QString& what, const QString& path, const QString& reason) {
-    return ProblemText(what, QDir::toNativeSeparators(path), reason);
-}
-
-QString SettingsProblem(const QString& what, const SettingsStore& store, const QString& reason) {
-    return ProblemText(what, ProgramSettings::Location(store), reason);
+void WarnNotSaved(Platform& platform, QWidget* parent, const QString& what, const QString& reason) {
+    platform.messages.show(parent,
+                           ProgramSettings::NotSavedMessage(platform.settings, what, reason));
 }
 
 } // namespace
@@ -58,26 +56,28 @@ QString NextRecordCount(const QString& stored) {
 std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& name,
                                          const QString& memo, Platform& platform, QWidget* parent) {
     using namespace ProgramSettings;
-    platform.folder.makeWorkingFolder();
+    // As at start-up; the path below is a full one either way.
+    (void)platform.folder.makeWorkingFolder();
     // One reading of the clock serves the file, the setting and the label alike.
     const QString now = GeneralDateTimeText(platform.clock.now());
     const QString path = platform.folder.historyFilePath(HistoryFileName);
     platform.folder.makeHistoryFolder(); // the first Record of a user of a system-wide install
     const QByteArray entry = EncodeHistoryEntry(HistoryEntryLines(reading, name, memo, now));
-    if (const auto problem = AppendWhole(path, entry)) {
-        Warn(platform, parent,
-             FileProblem(QStringLiteral("鑑定結果を履歴ファイルに記録できませんでした。"), path,
-                         *problem));
+    if (const Result<> appended = AppendWhole(path, entry); appended.failed()) {
+        WarnOfFile(platform, parent,
+                   QStringLiteral("鑑定結果を履歴ファイルに記録できませんでした。"), path,
+                   appended.reason());
         return std::nullopt;
     }
 
     const QString count = NextRecordCount(Read(platform.settings, RecordCountKey));
-    if (const auto problem =
-            WriteTogether(platform.settings, {{RecordCountKey, count}, {RecordTimeKey, now}})) {
-        Warn(platform, parent,
-             SettingsProblem(QStringLiteral("鑑定結果は履歴ファイルに記録しましたが、"
-                                            "記録件数と日時を保存できませんでした。"),
-                             platform.settings, *problem));
+    if (const Result<> stored =
+            WriteTogether(platform.settings, {{RecordCountKey, count}, {RecordTimeKey, now}});
+        stored.failed()) {
+        WarnNotSaved(platform, parent,
+                     QStringLiteral("鑑定結果は履歴ファイルに記録しましたが、"
+                                    "記録件数と日時を保存できませんでした。"),
+                     stored.reason());
         return std::nullopt;
     }
     return StatusTexts::AfterRecord(now, count);
@@ -86,10 +86,10 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
 void ViewHistory(Platform& platform, QWidget* parent) {
     if (platform.textViewer.openTextFile(platform.folder.historyFolder(), HistoryFileName))
         return;
-    Warn(platform, parent,
-         FileProblem(QStringLiteral("履歴ファイルを開くテキストエディタを起動できませんでした。"),
-                     platform.folder.historyFilePath(HistoryFileName),
-                     QStringLiteral("ファイルを開くプログラムが見つかりません")));
+    WarnOfFile(platform, parent,
+               QStringLiteral("履歴ファイルを開くテキストエディタを起動できませんでした。"),
+               platform.folder.historyFilePath(HistoryFileName),
+               QStringLiteral("ファイルを開くプログラムが見つかりません"));
 }
 
 void ClearHistory(Platform& platform, QWidget* parent,
@@ -110,27 +110,29 @@ void ClearHistory(Platform& platform, QWidget* parent,
     platform.folder.makeHistoryFolder();
     const QString fileFailure = QStringLiteral("履歴ファイルを削除できませんでした。");
     PendingReplacement emptied(path);
-    if (const auto problem = emptied.write(QByteArrayLiteral("\r\n"))) {
-        Warn(platform, parent, FileProblem(fileFailure, path, *problem));
+    if (const Result<> written = emptied.write(QByteArrayLiteral("\r\n")); written.failed()) {
+        WarnOfFile(platform, parent, fileFailure, path, written.reason());
         return;
     }
     const QString countBefore = Read(platform.settings, RecordCountKey);
     const QString timeBefore = Read(platform.settings, RecordTimeKey);
-    if (const auto problem =
-            WriteTogether(platform.settings, {{RecordCountKey, {}}, {RecordTimeKey, {}}})) {
-        Warn(platform, parent,
-             SettingsProblem(QStringLiteral("履歴を削除できませんでした。記録件数と日時を保存"
-                                            "できません。"),
-                             platform.settings, *problem));
+    if (const Result<> cleared =
+            WriteTogether(platform.settings, {{RecordCountKey, {}}, {RecordTimeKey, {}}});
+        cleared.failed()) {
+        WarnNotSaved(platform, parent,
+                     QStringLiteral("履歴を削除できませんでした。記録件数と日時を保存できません。"),
+                     cleared.reason());
         return;
     }
-    if (const auto problem = emptied.commit()) {
+    if (const Result<> committed = emptied.commit(); committed.failed()) {
         const auto unset = [](const QString& text) {
             return IsUnset(text) ? QString() : text;
         };
-        WriteTogether(platform.settings,
-                      {{RecordCountKey, unset(countBefore)}, {RecordTimeKey, unset(timeBefore)}});
-        Warn(platform, parent, FileProblem(fileFailure, path, *problem));
+        // The store took the cleared values a moment ago and takes the old ones back alike; if
+        // it refuses now, the file's failure is still the one to report.
+        (void)WriteTogether(platform.settings, {{RecordCountKey, unset(countBefore)},
+                                                {RecordTimeKey, unset(timeBefore)}});
+        WarnOfFile(platform, parent, fileFailure, path, committed.reason());
         return;
     }
     showStatus(StatusTexts::AfterClear());

@@ -15,13 +15,13 @@ QString FinalLinkTarget(const QString& path) {
     return info.filePath();
 }
 
-std::optional<QString> AppendWhole(const QString& path, const QByteArray& bytes) {
+Result<> AppendWhole(const QString& path, const QByteArray& bytes) {
     // Undoing a failed first write removes the file the links lead to, never a link.
     const QString target = FinalLinkTarget(path);
     const bool existed = QFileInfo::exists(target);
     QFile file;
-    if (const QString problem = OpenRegularFile(file, target, true); !problem.isEmpty())
-        return problem;
+    if (Result<> opened = OpenRegularFile(file, target, true); opened.failed())
+        return opened;
     const qint64 before = file.size();
     qint64 written = 0;
     while (written < bytes.size()) {
@@ -34,41 +34,42 @@ std::optional<QString> AppendWhole(const QString& path, const QByteArray& bytes)
     }
     if (written == bytes.size()) {
         file.close();
-        return std::nullopt;
+        return {};
     }
     const QString reason = file.errorString();
-    file.resize(before);
+    // Undone as far as the system lets it; the failure reported is the one that counts.
+    (void)file.resize(before);
     file.close();
     if (!existed)
-        QFile::remove(target);
-    return reason;
+        (void)QFile::remove(target);
+    return Failure{reason};
 }
 
 PendingReplacement::PendingReplacement(const QString& path)
     : path_(path)
     , file_(path) {}
 
-std::optional<QString> PendingReplacement::write(const QByteArray& bytes) {
+Result<> PendingReplacement::write(const QByteArray& bytes) {
     // A pipe or a device in its place is left alone, not replaced by a file.
     const QFileInfo target(FinalLinkTarget(path_));
     if (target.exists() && !target.isFile())
-        return NotARegularFileReason();
+        return Failure{NotARegularFileReason()};
     // Unbuffered, so that a full disk shows at this write; QSaveFile would otherwise find it only
     // while committing, and put the short file in place all the same.
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file_.errorString();
+        return Failure{file_.errorString()};
     if (file_.write(bytes) != bytes.size()) {
         const QString reason = file_.errorString();
         file_.cancelWriting();
-        return reason;
+        return Failure{reason};
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> PendingReplacement::commit() {
+Result<> PendingReplacement::commit() {
     if (!file_.commit())
-        return file_.errorString();
-    return std::nullopt;
+        return Failure{file_.errorString()};
+    return {};
 }
 
 } // namespace soranika

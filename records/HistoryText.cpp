@@ -52,11 +52,11 @@ HistoryText ReadHistoryForDisplay(const QString& path, qint64 largestShown) {
     largestShown = qMax<qint64>(largestShown, 0);
     HistoryText history;
     QFile file;
-    if (const QString problem = OpenRegularFile(file, path, false); !problem.isEmpty()) {
+    if (const Result<> opened = OpenRegularFile(file, path, false); opened.failed()) {
         if (IsMissing(path))
             history.missing = true;
         else
-            history.problem = problem;
+            history.problem = opened.reason();
         return history;
     }
     // What is there now is what is shown, also when an entry is appended meanwhile.

@@ -26,10 +26,10 @@ bool PrintReading(QWidget& page, const FillDetailPage& fill, const QString& jobN
     const std::unique_ptr<QPrinter> printer = platform.printing.choosePrinter(parent, jobName);
     if (!printer)
         return false;
-    if (const auto problem = fill())
-        return warn(QStringLiteral("この性格の画像を読み込めません。\n") + *problem);
-    if (const auto problem = PrintWindowPage(page, *printer))
-        return warn(*problem);
+    if (const Result<> filled = fill(); filled.failed())
+        return warn(filled.reason());
+    if (const Result<> printed = PrintWindowPage(page, *printer); printed.failed())
+        return warn(printed.reason());
     return true;
 }
 

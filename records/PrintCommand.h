@@ -1,9 +1,10 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class QWidget;
 
@@ -12,7 +13,7 @@ namespace soranika {
 struct Platform;
 
 // Fills the detail window; the reason when the type's picture could not be loaded.
-using FillDetailPage = std::function<std::optional<QString>()>;
+using FillDetailPage = std::function<Result<>()>;
 
 // The name of the print job, as printer queues list it: the program and the type's title.
 QString PrintJobName(const QString& typeTitle);
@@ -21,7 +22,7 @@ QString PrintJobName(const QString& typeTitle);
 // window, on one sheet, as the job `jobName`. Returns whether the page went to the printer. A
 // cancelled dialog ends quietly; a picture that cannot be read or a printer that refuses is
 // reported, and nothing is printed. The caller has checked that a reading is present.
-bool PrintReading(QWidget& page, const FillDetailPage& fill, const QString& jobName,
-                  Platform& platform, QWidget* parent);
+[[nodiscard]] bool PrintReading(QWidget& page, const FillDetailPage& fill, const QString& jobName,
+                                Platform& platform, QWidget* parent);
 
 } // namespace soranika

@@ -7,7 +7,7 @@
 
 namespace soranika {
 
-std::optional<QString> PrintWindowPage(QWidget& window, QPrinter& printer) {
+Result<> PrintWindowPage(QWidget& window, QPrinter& printer) {
     // Rendering straight onto the printer would turn the window into one bitmap; recorded as a
     // picture first, its text and lines stay vector graphics. The picture is in the window's own
     // 96-dpi pixels and the printer's painter scales it to the page.
@@ -19,11 +19,11 @@ std::optional<QString> PrintWindowPage(QWidget& window, QPrinter& printer) {
     }
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("プリンタが印刷を受け付けませんでした。");
+        return Failure{QStringLiteral("プリンタが印刷を受け付けませんでした。")};
     painter.drawPicture(0, 0, page);
     if (!painter.end())
-        return QStringLiteral("印刷を完了できませんでした。");
-    return std::nullopt;
+        return Failure{QStringLiteral("印刷を完了できませんでした。")};
+    return {};
 }
 
 } // namespace soranika

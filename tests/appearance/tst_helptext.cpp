@@ -42,8 +42,8 @@ void TestHelpText::lineEnds() {
 
 void TestHelpText::missingOrUnreadableFile() {
     QTemporaryDir folder;
-    QVERIFY(!ReadHelpText(folder.filePath(u"readme.txt"_s)));
-    QVERIFY(!ReadHelpText(folder.path())); // a folder
+    QVERIFY(ReadHelpText(folder.filePath(u"readme.txt"_s)).failed());
+    QVERIFY(ReadHelpText(folder.path()).failed()); // a folder
 
     // A help text far too large, a link to an endless device, and a pipe nobody writes to: each
     // is refused at once instead of freezing the window or eating the memory.
@@ -53,16 +53,16 @@ void TestHelpText::missingOrUnreadableFile() {
         QVERIFY(huge.open(QIODevice::WriteOnly));
         QVERIFY(huge.resize(LargestHelpFileSize + 1));
     }
-    QVERIFY(!ReadHelpText(path));
+    QVERIFY(ReadHelpText(path).failed());
     QVERIFY(QFile::remove(path));
     if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
         QSKIP(qPrintable(problem));
     QVERIFY(QFile::link(u"/dev/zero"_s, path));
-    QVERIFY(!ReadHelpText(path));
+    QVERIFY(ReadHelpText(path).failed());
     QVERIFY(QFile::remove(path));
     if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())
         QSKIP(qPrintable(problem));
-    QVERIFY(!ReadHelpText(path));
+    QVERIFY(ReadHelpText(path).failed());
 }
 
 QTEST_APPLESS_MAIN(TestHelpText)

@@ -41,8 +41,8 @@ Reading ShowaReading() {
 const QDateTime kShownAt(QDate(2026, 12, 6), QTime(7, 15, 33));
 
 // Fills the window as the main window does, with the background and the picture folder given.
-std::optional<QString> Fill(Form3& window, DetailPage page, const QColor& background,
-                            const QString& pictureFolder) {
+Result<> Fill(Form3& window, DetailPage page, const QColor& background,
+              const QString& pictureFolder) {
     page.background = background;
     page.pictureFolder = pictureFolder;
     return window.fill(page);
@@ -143,7 +143,7 @@ void TestDetail::fillingSetsLabelsColourAndPicture() {
     QVERIFY(QFile::copy(PictureSource(48), folder.filePath(TypePictureFileName(48))));
     Form3 window;
     const DetailPage page = MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt);
-    QVERIFY(!Fill(window, page, QColor(10, 20, 30), folder.path()));
+    QVERIFY(!Fill(window, page, QColor(10, 20, 30), folder.path()).failed());
     QCOMPARE(window.palette().color(QPalette::Window), QColor(10, 20, 30));
     QCOMPARE(Find<CaptionLabel>(window, "Label1")->palette().color(QPalette::Window),
              QColor(Qt::white));
@@ -165,14 +165,15 @@ void TestDetail::missingPictureLeavesAnEmptyBox() {
     Form3 window;
     Reading seven = ShowaReading();
     seven.TypeIndex = 7;
-    QVERIFY(!Fill(window, MakeDetailPage(seven, {}, false, kShownAt), Qt::white, folder.path()));
+    QVERIFY(!Fill(window, MakeDetailPage(seven, {}, false, kShownAt), Qt::white, folder.path())
+                 .failed());
     QVERIFY(!Find<QLabel>(window, "Image2")->pixmap().isNull());
 
     // Type 48 has no picture here: the texts change, the box is emptied, never left on type 7.
     const auto problem =
         Fill(window, MakeDetailPage(ShowaReading(), {}, true, kShownAt), Qt::white, folder.path());
-    QVERIFY(problem);
-    QVERIFY2(problem->contains(u"Image(48).tkb"_s), qPrintable(*problem));
+    QVERIFY(problem.failed());
+    QVERIFY2(problem.reason().contains(u"Image(48).tkb"_s), qPrintable(problem.reason()));
     QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
     QCOMPARE(Find<CaptionLabel>(window, "Label13")->caption(), u"****/5/12"_s);
 
@@ -181,8 +182,9 @@ void TestDetail::missingPictureLeavesAnEmptyBox() {
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    QVERIFY(Fill(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
-                 folder.path()));
+    QVERIFY(
+        Fill(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white, folder.path())
+            .failed());
     QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
 }
 
@@ -202,7 +204,7 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
         QVERIFY(huge.resize(LargestPictureFileSize + 1));
     }
     const auto tooLarge = fill();
-    QVERIFY(tooLarge && tooLarge->contains(u"大きすぎます"_s));
+    QVERIFY(tooLarge.failed() && tooLarge.reason().contains(u"大きすぎます"_s));
     QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
     QCOMPARE(Find<CaptionLabel>(window, "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
 
@@ -211,14 +213,14 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
         QSKIP(qPrintable(problem));
     QVERIFY(QFile::link(u"/dev/zero"_s, path));
     const auto device = fill();
-    QVERIFY(device && device->contains(NotARegularFileReason()));
+    QVERIFY(device.failed() && device.reason().contains(NotARegularFileReason()));
     QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
 
     QVERIFY(QFile::remove(path));
     if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())
         QSKIP(qPrintable(problem));
     const auto pipe = fill();
-    QVERIFY(pipe && pipe->contains(NotARegularFileReason()));
+    QVERIFY(pipe.failed() && pipe.reason().contains(NotARegularFileReason()));
     QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
 }
 
@@ -258,13 +260,14 @@ void TestDetail::printedPageIsOneVectorPageAtItsOwnSize() {
     Form3 window;
     const QColor pink(255, 192, 192);
     QVERIFY(!Fill(window, MakeDetailPage(ShowaReading(), u"山田花子"_s, false, kShownAt), pink,
-                  folder.path()));
+                  folder.path())
+                 .failed());
     const QString pdf = folder.filePath(u"page.pdf"_s);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFileName(pdf);
-    QVERIFY(!PrintWindowPage(window, printer));
+    QVERIFY(!PrintWindowPage(window, printer).failed());
     QVERIFY(window.isHidden());
     QVERIFY(QFileInfo(pdf).size() > 1000);
 
@@ -309,7 +312,7 @@ void TestDetail::printerThatRefusesIsReported() {
     Form3 window;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat); // with no file name it cannot begin
-    QVERIFY(PrintWindowPage(window, printer));
+    QVERIFY(PrintWindowPage(window, printer).failed());
 }
 
 QTEST_MAIN(TestDetail)

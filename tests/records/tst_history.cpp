@@ -588,25 +588,25 @@ void TestHistory::pendingReplacement() {
     {
         // Not committed: dropped, the file as it was, nothing left beside it.
         PendingReplacement dropped(historyPath());
-        QVERIFY(!dropped.write("new"));
+        QVERIFY(!dropped.write("new").failed());
     }
     QCOMPARE(ReadAll(historyPath()), QByteArray("old\r\n"));
     QCOMPARE(QDir(system_->folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     PendingReplacement replaced(historyPath());
-    QVERIFY(!replaced.write("new"));
+    QVERIFY(!replaced.write("new").failed());
     QCOMPARE(ReadAll(historyPath()), QByteArray("old\r\n")); // not before the commit
-    QVERIFY(!replaced.commit());
+    QVERIFY(!replaced.commit().failed());
     QCOMPARE(ReadAll(historyPath()), QByteArray("new"));
 
     // A commit that fails leaves the old content.
     PendingReplacement refused(historyPath());
-    QVERIFY(!refused.write("newer"));
+    QVERIFY(!refused.write("newer").failed());
     if (const QString problem = SetImmutable(historyPath(), true); !problem.isEmpty())
         QSKIP(qPrintable(problem));
-    const auto failure = refused.commit();
-    SetImmutable(historyPath(), false);
-    QVERIFY(failure);
+    const Result<> failure = refused.commit();
+    (void)SetImmutable(historyPath(), false);
+    QVERIFY(failure.failed());
     QCOMPARE(ReadAll(historyPath()), QByteArray("new"));
     QCOMPARE(QDir(system_->folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }

@@ -18,17 +18,16 @@ QString MemorySettingsStore::ReadSetting(const QString& application, const QStri
     return values_.value(Path(application, section, key), defaultText);
 }
 
-std::optional<QString> MemorySettingsStore::WriteSetting(const QString& application,
-                                                         const QString& section, const QString& key,
-                                                         const QString& text) {
+Result<> MemorySettingsStore::WriteSetting(const QString& application, const QString& section,
+                                           const QString& key, const QString& text) {
     ++writes;
     if (beforeWrite)
         beforeWrite(key);
     if (failWrites || failingKeys.contains(key))
-        return FailureReason;
+        return Failure{FailureReason};
     values_.insert(Path(application, section, key), text);
     writtenKeys.append(key);
-    return std::nullopt;
+    return {};
 }
 
 std::optional<QString> MemorySettingsStore::stored(const QString& key) const {

@@ -28,8 +28,8 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     QString ReadSetting(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText) const override;
-    std::optional<QString> WriteSetting(const QString& application, const QString& section,
-                                        const QString& key, const QString& text) override;
+    Result<> WriteSetting(const QString& application, const QString& section, const QString& key,
+                          const QString& text) override;
     QString Location(const QString& application) const override {
         return QStringLiteral("(memory)/") + application;
     }
