@@ -5,11 +5,11 @@
 namespace soranika::ProgramSettings {
 
 QString Read(const SettingsStore& store, const QString& key) {
-    return store.ReadSetting(Application, Section, key, AbsentText);
+    return store.readSetting(Application, Section, key, AbsentText);
 }
 
 Result<> Write(SettingsStore& store, const QString& key, const QString& text) {
-    return store.WriteSetting(Application, Section, key, text);
+    return store.writeSetting(Application, Section, key, text);
 }
 
 Result<> WriteTogether(SettingsStore& store,
@@ -31,7 +31,7 @@ Result<> WriteTogether(SettingsStore& store,
 }
 
 QString Location(const SettingsStore& store) {
-    return store.Location(Application);
+    return store.location(Application);
 }
 
 Message NotSavedMessage(const SettingsStore& store, const QString& what, const QString& reason) {
@@ -39,7 +39,7 @@ Message NotSavedMessage(const SettingsStore& store, const QString& what, const Q
 }
 
 std::optional<SetAsideStore> SetAsideUnusableStore(SettingsStore& store, const QDateTime& now) {
-    return store.SetAsideUnusableStore(Application, now);
+    return store.setAsideUnusableStore(Application, now);
 }
 
 } // namespace soranika::ProgramSettings

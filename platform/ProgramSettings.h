@@ -45,7 +45,7 @@ QString Location(const SettingsStore& store);
 Message NotSavedMessage(const SettingsStore& store, const QString& what, const QString& reason);
 
 // At start-up: moves the program's store aside when it can be neither read nor written over
-// (see SettingsStore::SetAsideUnusableStore).
+// (see SettingsStore::setAsideUnusableStore).
 std::optional<SetAsideStore> SetAsideUnusableStore(SettingsStore& store, const QDateTime& now);
 
 } // namespace ProgramSettings

@@ -95,7 +95,7 @@ QString WhyNotWritten(const QString& path) {
 
 } // namespace
 
-QString QtSettingsStore::ReadSetting(const QString& application, const QString& section,
+QString QtSettingsStore::readSetting(const QString& application, const QString& section,
                                      const QString& key, const QString& defaultText) const {
     if (UnusableStoreFile(application))
         return defaultText;
@@ -105,7 +105,7 @@ QString QtSettingsStore::ReadSetting(const QString& application, const QString& 
     return value.isValid() ? value.toString() : defaultText;
 }
 
-Result<> QtSettingsStore::WriteSetting(const QString& application, const QString& section,
+Result<> QtSettingsStore::writeSetting(const QString& application, const QString& section,
                                        const QString& key, const QString& text) {
     if (const auto unusable = UnusableStoreFile(application))
         return Failure{*unusable};
@@ -125,7 +125,7 @@ Result<> QtSettingsStore::WriteSetting(const QString& application, const QString
     return Failure{WhyNotWritten(settings.fileName())};
 }
 
-std::optional<SetAsideStore> QtSettingsStore::SetAsideUnusableStore(const QString& application,
+std::optional<SetAsideStore> QtSettingsStore::setAsideUnusableStore(const QString& application,
                                                                     const QDateTime& now) {
 #if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
     Q_UNUSED(application);
@@ -154,7 +154,7 @@ std::optional<SetAsideStore> QtSettingsStore::SetAsideUnusableStore(const QStrin
 #endif
 }
 
-QString QtSettingsStore::Location(const QString& application) const {
+QString QtSettingsStore::location(const QString& application) const {
     return QDir::toNativeSeparators(StoreFilePath(application));
 }
 

@@ -21,17 +21,17 @@ struct SetAsideStore {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual QString ReadSetting(const QString& application, const QString& section,
+    virtual QString readSetting(const QString& application, const QString& section,
                                 const QString& key, const QString& defaultText) const = 0;
-    virtual Result<> WriteSetting(const QString& application, const QString& section,
+    virtual Result<> writeSetting(const QString& application, const QString& section,
                                   const QString& key, const QString& text) = 0;
     // Where the values of an application are kept, as the user would look for them: a file, or
     // a key of the registry.
-    virtual QString Location(const QString& application) const = 0;
+    virtual QString location(const QString& application) const = 0;
     // Moves a store the program can neither read nor write over aside, keeping its bytes under
     // a name of `now`, so that the next write starts a fresh store. Nothing is moved (and
     // nothing returned) when the store is fine, or merely cannot be written now.
-    virtual std::optional<SetAsideStore> SetAsideUnusableStore(const QString& application,
+    virtual std::optional<SetAsideStore> setAsideUnusableStore(const QString& application,
                                                                const QDateTime& now) {
         Q_UNUSED(application);
         Q_UNUSED(now);
@@ -45,18 +45,18 @@ public:
 // The program's own file holds three short values. A file that is far larger, or that is no
 // regular file at all, was not written by the program: it reads as if nothing were stored, and
 // every write reports it, so that no start-up or command is held up by it. At start-up a regular
-// file that is far larger, or that Qt cannot parse, is moved aside (SetAsideUnusableStore);
+// file that is far larger, or that Qt cannot parse, is moved aside (setAsideUnusableStore);
 // a named pipe or a folder in its place is left where it is.
 class QtSettingsStore final : public SettingsStore {
 public:
     static constexpr qint64 LargestFileSize = 1 << 20;
 
-    QString ReadSetting(const QString& application, const QString& section, const QString& key,
+    QString readSetting(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText) const override;
-    Result<> WriteSetting(const QString& application, const QString& section, const QString& key,
+    Result<> writeSetting(const QString& application, const QString& section, const QString& key,
                           const QString& text) override;
-    QString Location(const QString& application) const override;
-    std::optional<SetAsideStore> SetAsideUnusableStore(const QString& application,
+    QString location(const QString& application) const override;
+    std::optional<SetAsideStore> setAsideUnusableStore(const QString& application,
                                                        const QDateTime& now) override;
 };
 

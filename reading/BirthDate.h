@@ -18,7 +18,7 @@ inline constexpr int LastReadableYear = 9999;
 
 // The three texts built from the four date boxes.
 struct BirthDateTexts {
-    QString EraPrefix;       // "", "M", "T", "S" or "H"
+    QString EraPrefix;       // "", "M", "T", "S", "H" or "R"
     QString BirthDateText;   // prefix + year + "/" + month + "/" + day, e.g. "S60/5/12"
     QString MaskedBirthDate; // "****/" + month + "/" + day, whatever the era and year
 };
@@ -27,7 +27,7 @@ struct BirthDateTexts {
 BirthDateTexts MakeBirthDateText(QStringView eraText, QStringView yearText, QStringView monthText,
                                  QStringView dayText);
 
-// The one date reader: an optional upper-case era letter (M, T, S, H), then year "/" month "/"
+// The one date reader: an optional upper-case era letter (M, T, S, H, R), then year "/" month "/"
 // day in ASCII decimal digits (leading zeros allowed). An era year counts from the era's first
 // year with plain arithmetic, also past the era's end. The date must exist in the Gregorian
 // calendar and lie between 0100-01-01 and 9999-12-31; anything else is not a date.

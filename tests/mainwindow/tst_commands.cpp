@@ -4,6 +4,7 @@
 #include "Accessibility.h"
 #include "CaptionLabel.h"
 #include "Cp932.h"
+#include "Files.h"
 #include "FindControl.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -15,6 +16,7 @@
 #include "JapaneseFonts.h"
 #include "LineControl.h"
 #include "ProgramSettings.h"
+#include "RunningProgram.h"
 #include "StandIns.h"
 #include "TypeTable.h"
 
@@ -45,12 +47,6 @@ const QString kRecordFirst =
     u" 生年月日を入力後、鑑定のボタンを押してから、記録ボタンを押して下さい。"_s;
 const QString kPrintFirst =
     u" 生年月日を入力後、鑑定のボタンを押してから、印刷ボタンを押して下さい。"_s;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -84,12 +80,12 @@ private slots:
 
 private:
     Form1& startWithReading();
-    QString programFile(const QString& name) const { return system_->folder.filePath(name); }
+    QString programFile(const QString& name) const {
+        return program_->system.folder.filePath(name);
+    }
     void providePicture(int type);
 
-    std::unique_ptr<StandInPlatform> system_;
-    std::unique_ptr<Platform> platform_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<RunningProgram> program_;
 };
 
 void TestCommands::initTestCase() {
@@ -100,20 +96,13 @@ void TestCommands::initTestCase() {
 }
 
 void TestCommands::init() {
-    system_ = std::make_unique<StandInPlatform>();
-    system_->printing.pdfPath = system_->folder.filePath(u"printed.pdf"_s);
-    platform_ = std::make_unique<Platform>(system_->platform());
-    form_ = std::make_unique<Form1>(*platform_);
-    QVERIFY(form_->Form_Load());
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    program_ = std::make_unique<RunningProgram>();
+    program_->system.printing.pdfPath = program_->system.folder.filePath(u"printed.pdf"_s);
+    QVERIFY(program_->start());
 }
 
 void TestCommands::cleanup() {
-    form_.reset();
-    platform_.reset();
-    system_.reset();
+    program_.reset();
 }
 
 void TestCommands::providePicture(int type) {
@@ -122,7 +111,7 @@ void TestCommands::providePicture(int type) {
 }
 
 Form1& TestCommands::startWithReading() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
     Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
@@ -149,7 +138,7 @@ void TestCommands::commandsNeedAReadingFirst() {
     QFETCH(QString, button);
     QFETCH(QString, message);
     QFETCH(bool, afterClear);
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     if (afterClear) {
         startWithReading();
         Click(form, "Command3");
@@ -159,20 +148,20 @@ void TestCommands::commandsNeedAReadingFirst() {
     pressed->setFocus();
     QTest::mouseClick(pressed, Qt::LeftButton);
 
-    QCOMPARE(system_->messages.shown.size(), 1);
-    QCOMPARE(system_->messages.shown[0].text, message);
-    QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
-    QCOMPARE(system_->messages.shown[0].icon, Message::Icon::None);
+    QCOMPARE(program_->system.messages.shown.size(), 1);
+    QCOMPARE(program_->system.messages.shown[0].text, message);
+    QCOMPARE(program_->system.messages.shown[0].title, u"ソラニカVer1.0"_s);
+    QCOMPARE(program_->system.messages.shown[0].icon, Message::Icon::None);
     QCOMPARE(QApplication::focusWidget(), Find<QComboBox>(form, "Combo1(0)"));
     QVERIFY(!QFile::exists(programFile(HistoryFileName)));
-    QCOMPARE(system_->printing.dialogs, 0);
+    QCOMPARE(program_->system.printing.dialogs, 0);
     QVERIFY(form.form3()->isHidden());
     QVERIFY(Find<CaptionLabel>(*form.form3(), "Label9")->caption().isEmpty());
 }
 
 void TestCommands::recordUpdatesTheStatusLabels() {
     Form1& form = startWithReading();
-    Find<QAction>(form, "Mnu_nen")->trigger(); // the history keeps the full date all the same
+    Choose(form, "Mnu_nen"); // the history keeps the full date all the same
     Find<QPushButton>(form, "btnKioku")->setFocus();
     QTest::mouseClick(Find<QPushButton>(form, "btnKioku"), Qt::LeftButton);
     QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定日時：2026/12/06 7:15:33"_s);
@@ -210,13 +199,13 @@ void TestCommands::aRestartShowsWhatTheLastRunStored() {
     Form1& form = startWithReading();
     Click(form, "btnKioku");
     Click(form, "btnKioku");
-    system_->colours.answers.push_back(QColor(0x20, 0x40, 0x60));
+    program_->system.colours.answers.push_back(QColor(0x20, 0x40, 0x60));
     Choose(form, "Mnu_iro");
-    Find<QAction>(form, "Mnu_nen")->trigger();
-    form_->close();
-    form_.reset();
+    Choose(form, "Mnu_nen");
+    program_->form->close();
+    program_->form.reset();
 
-    Form1 again(*platform_);
+    Form1 again(program_->platform);
     QVERIFY(again.Form_Load());
     QCOMPARE(Find<CaptionLabel>(again, "Label8")->caption(),
              u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
@@ -250,7 +239,7 @@ void TestCommands::detailShowsTheReading() {
 
 void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
     Form1& form = startWithReading();
-    Find<QAction>(form, "Mnu_nen")->trigger();
+    Choose(form, "Mnu_nen");
     Click(form, "Command5");
     Form3* detail = form.form3();
     QCOMPARE(Find<CaptionLabel>(*detail, "Label13")->caption(), u"****/5/12"_s);
@@ -260,15 +249,15 @@ void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
              u"磁気を帯びたイノシシ"_s); // the main window shows it all
 
     // A new reading, a later time and a changed colour: the next Detail shows them all.
-    Find<QAction>(form, "Mnu_nen")->trigger();
+    Choose(form, "Mnu_nen");
     Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
     Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
     Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(7);
     Click(form, "Command1");
     Find<QLineEdit>(form, "Text4")->clear();
-    system_->clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)));
-    system_->colours.answers.push_back(QColor(Qt::darkCyan));
+    program_->system.clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)));
+    program_->system.colours.answers.push_back(QColor(Qt::darkCyan));
     Choose(form, "Mnu_iro");
     QCOMPARE(detail->palette().color(QPalette::Window), QColor(Qt::darkCyan)); // at once
     Click(form, "Command5");
@@ -281,7 +270,7 @@ void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
 
 void TestCommands::detailWithoutPictureStillOpens() {
     providePicture(5);
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
     Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
@@ -295,18 +284,18 @@ void TestCommands::detailWithoutPictureStillOpens() {
     QVERIFY(form.form3()->isVisible());
     QVERIFY(Find<QLabel>(*form.form3(), "Image2")->pixmap().isNull());
     QCOMPARE(Find<CaptionLabel>(*form.form3(), "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
-    QVERIFY(system_->messages.shown.isEmpty());
+    QVERIFY(program_->system.messages.shown.isEmpty());
 }
 
 void TestCommands::printCancelledDoesNothing() {
     Form1& form = startWithReading();
-    system_->printing.cancel = true;
+    program_->system.printing.cancel = true;
     Find<QPushButton>(form, "Command4")->setFocus();
     Click(form, "Command4");
-    QCOMPARE(system_->printing.dialogs, 1);
-    QVERIFY(!QFile::exists(system_->printing.pdfPath));
+    QCOMPARE(program_->system.printing.dialogs, 1);
+    QVERIFY(!QFile::exists(program_->system.printing.pdfPath));
     QVERIFY(Find<CaptionLabel>(*form.form3(), "Label9")->caption().isEmpty()); // not filled
-    QVERIFY(system_->messages.shown.isEmpty());
+    QVERIFY(program_->system.messages.shown.isEmpty());
     QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form, "Command4"));
 }
 
@@ -314,19 +303,19 @@ void TestCommands::printMakesOnePage() {
     providePicture(48);
     Form1& form = startWithReading();
     Click(form, "Command5"); // the detail window is open while printing
-    system_->clock.set(QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0)));
+    program_->system.clock.set(QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0)));
     Find<QPushButton>(form, "Command4")->setFocus();
     Click(form, "Command4");
-    QVERIFY(system_->messages.shown.isEmpty());
-    QVERIFY(QFileInfo(system_->printing.pdfPath).size() > 1000);
-    QFile pdf(system_->printing.pdfPath);
+    QVERIFY(program_->system.messages.shown.isEmpty());
+    QVERIFY(QFileInfo(program_->system.printing.pdfPath).size() > 1000);
+    QFile pdf(program_->system.printing.pdfPath);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
     // The job is named after the program and the type, as queues and PDF readers show it.
     const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
     if (!pdfinfo.isEmpty()) {
         QProcess info;
-        info.start(pdfinfo, {system_->printing.pdfPath});
+        info.start(pdfinfo, {program_->system.printing.pdfPath});
         QVERIFY(info.waitForFinished(30000));
         QVERIFY2(QString::fromUtf8(info.readAllStandardOutput())
                      .contains(u"ソラニカ - 磁気を帯びたイノシシ"_s),
@@ -340,33 +329,33 @@ void TestCommands::printMakesOnePage() {
 void TestCommands::printWithoutPictureOrPrinterSaysWhy() {
     Form1& form = startWithReading();
     Click(form, "Command4"); // no picture for type 48 beside the program
-    QCOMPARE(system_->messages.shown.size(), 1);
-    QVERIFY(system_->messages.shown[0].text.contains(u"Image(48).tkb"_s));
-    QVERIFY(!QFile::exists(system_->printing.pdfPath));
+    QCOMPARE(program_->system.messages.shown.size(), 1);
+    QVERIFY(program_->system.messages.shown[0].text.contains(u"Image(48).tkb"_s));
+    QVERIFY(!QFile::exists(program_->system.printing.pdfPath));
     QVERIFY(form.form3()->isHidden());
 
     providePicture(48);
-    system_->printing.refuse = true;
+    program_->system.printing.refuse = true;
     Click(form, "Command4");
-    QCOMPARE(system_->messages.shown.size(), 2);
-    QCOMPARE(system_->messages.shown[1].icon, Message::Icon::Warning);
+    QCOMPARE(program_->system.messages.shown.size(), 2);
+    QCOMPARE(program_->system.messages.shown[1].icon, Message::Icon::Warning);
 
     // With no printer set up Windows' dialog closes without a word: the program says it.
-    system_->printing.refuse = false;
-    system_->printing.noPrinter = true;
-    const int dialogsBefore = system_->printing.dialogs;
+    program_->system.printing.refuse = false;
+    program_->system.printing.noPrinter = true;
+    const int dialogsBefore = program_->system.printing.dialogs;
     Click(form, "Command4");
-    QCOMPARE(system_->printing.dialogs, dialogsBefore);
-    QCOMPARE(system_->messages.shown.size(), 3);
-    QVERIFY(system_->messages.shown[2].text.contains(u"プリンター"_s));
-    QCOMPARE(system_->messages.shown[2].icon, Message::Icon::Warning);
-    QVERIFY(!QFile::exists(system_->printing.pdfPath));
+    QCOMPARE(program_->system.printing.dialogs, dialogsBefore);
+    QCOMPARE(program_->system.messages.shown.size(), 3);
+    QVERIFY(program_->system.messages.shown[2].text.contains(u"プリンター"_s));
+    QCOMPARE(program_->system.messages.shown[2].icon, Message::Icon::Warning);
+    QVERIFY(!QFile::exists(program_->system.printing.pdfPath));
 }
 
 void TestCommands::clearingTheHistoryResetsTheLabels() {
     Form1& form = startWithReading();
     Click(form, "btnKioku");
-    system_->messages.answers = {MessageAnswer::Cancel};
+    program_->system.messages.answers = {MessageAnswer::Cancel};
     Find<QAction>(form, "Mnu_RirekiClea")->trigger();
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:1件"_s);
 
@@ -386,15 +375,15 @@ void TestCommands::viewingTheHistory() {
     QFETCH(bool, apart);
     QTemporaryDir data;
     if (apart)
-        system_->folder.historyElsewhere = data.filePath(u"soranika"_s);
-    const QString folder = system_->folder.historyFolder();
+        program_->system.folder.historyElsewhere = data.filePath(u"soranika"_s);
+    const QString folder = program_->system.folder.historyFolder();
     Form1& form = startWithReading();
     Click(form, "btnKioku");
     Find<QAction>(form, "Mnu_Rireki")->trigger();
 #ifdef Q_OS_WIN
     // Notepad reads the file as it is, in the ANSI code page of a Japanese Windows.
-    QCOMPARE(system_->textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
-    QVERIFY(system_->messages.shown.isEmpty());
+    QCOMPARE(program_->system.textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
+    QVERIFY(program_->system.messages.shown.isEmpty());
 #else
     // The program's own window shows the history, decoded, the newest entry in view; its button
     // hands the file to the desktop's application.
@@ -404,10 +393,10 @@ void TestCommands::viewingTheHistory() {
     const QString shown = Find<QPlainTextEdit>(*window, "HistoryText")->toPlainText();
     QVERIFY2(shown.contains(u"氏　　名：山田花子"_s), qPrintable(shown));
     QVERIFY(!shown.contains(u'\r'));
-    QVERIFY(system_->textViewer.opened.isEmpty());
+    QVERIFY(program_->system.textViewer.opened.isEmpty());
     Find<QPushButton>(*window, "OpenElsewhere")->click();
-    QCOMPARE(system_->textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
-    QVERIFY(system_->messages.shown.isEmpty());
+    QCOMPARE(program_->system.textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
+    QVERIFY(program_->system.messages.shown.isEmpty());
 
     // It closes with the main window.
     QPointer<HistoryWindow> closing = window;
@@ -417,10 +406,10 @@ void TestCommands::viewingTheHistory() {
 }
 
 void TestCommands::helpReadsTheFileEachTime() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     const QString readme = programFile(u"readme.txt"_s);
     // Shift-JIS "説明" CR LF, a lone LF inside a line, and a last line with no line end.
-    WriteFile(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast");
+    WriteAll(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast");
     Find<QAction>(form, "Mnu_setumei")->trigger();
     Form2* help = form.form2();
     QVERIFY(help->isVisible());
@@ -432,8 +421,8 @@ void TestCommands::helpReadsTheFileEachTime() {
     QVERIFY(shown->lastBlock().text().isEmpty());
     QCOMPARE(help->windowTitle(), QString(11, QChar(0x3000)) + u"＊＊　ソラニカの説明　＊＊"_s);
 
-    WriteFile(readme, "");
-    system_->colours.answers.push_back(QColor(Qt::yellow));
+    WriteAll(readme, "");
+    program_->system.colours.answers.push_back(QColor(Qt::yellow));
     help->close();
     Choose(form, "Mnu_iro");
     Find<QAction>(form, "Mnu_setumei")->trigger();
@@ -443,25 +432,26 @@ void TestCommands::helpReadsTheFileEachTime() {
 }
 
 void TestCommands::helpWithoutFile() {
-    Form1& form = *form_;
-    WriteFile(programFile(u"readme.txt"_s), "first");
+    Form1& form = *program_->form;
+    WriteAll(programFile(u"readme.txt"_s), "first");
     Choose(form, "Mnu_setumei");
     QVERIFY(QFile::remove(programFile(u"readme.txt"_s)));
     for (int i = 0; i < 2; ++i)
         Choose(form, "Mnu_setumei");
-    QCOMPARE(system_->messages.shown.size(), 2);
-    QCOMPARE(system_->messages.shown[0].text, u"readme.txtがありません。"_s);
-    QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
+    QCOMPARE(program_->system.messages.shown.size(), 2);
+    QCOMPARE(program_->system.messages.shown[0].text, u"readme.txtがありません。"_s);
+    QCOMPARE(program_->system.messages.shown[0].title, u"ソラニカVer1.0"_s);
     QCOMPARE(Find<QPlainTextEdit>(*form.form2(), "Text1")->toPlainText(),
              u"first\n"_s); // the open window keeps its text
 
-    QVERIFY(QDir(system_->folder.path()).mkdir(u"readme.txt"_s)); // a folder is no help file
+    QVERIFY(
+        QDir(program_->system.folder.path()).mkdir(u"readme.txt"_s)); // a folder is no help file
     Choose(form, "Mnu_setumei");
-    QCOMPARE(system_->messages.shown.size(), 3);
+    QCOMPARE(program_->system.messages.shown.size(), 3);
 }
 
 void TestCommands::aboutWindowAndItsLink() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     Find<QAction>(form, "mnu_ver")->trigger();
     Form4* about = form.form4();
     QVERIFY(about->isVisible());
@@ -476,16 +466,16 @@ void TestCommands::aboutWindowAndItsLink() {
              QColor(Qt::blue));
 
     QTest::mouseClick(Find<CaptionLabel>(*about, "Label6"), Qt::LeftButton); // elsewhere: nothing
-    QVERIFY(system_->addresses.opened.isEmpty());
+    QVERIFY(program_->system.addresses.opened.isEmpty());
     QTest::mouseClick(Find<CaptionLabel>(*about, "Label5"), Qt::LeftButton);
-    QCOMPARE(system_->addresses.opened,
+    QCOMPARE(program_->system.addresses.opened,
              QStringList{Find<CaptionLabel>(*about, "Label5")->caption()});
     QVERIFY(Find<CaptionLabel>(*about, "Label5")->caption().startsWith(u"https://"_s));
-    QVERIFY(system_->messages.shown.isEmpty());
+    QVERIFY(program_->system.messages.shown.isEmpty());
 }
 
 void TestCommands::everyControlHasAnAccessibleName() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     int named = 0;
     for (QWidget* window :
          {form.centralWidget(), static_cast<QWidget*>(form.form2()),
@@ -569,7 +559,7 @@ void TestCommands::screenReadersHearWhatTheWindowsShow() {
     QVERIFY(accessible->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::pressAction()));
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(system_->addresses.opened, QStringList(3, u"https://soranika.example.jp/"_s));
+    QCOMPARE(program_->system.addresses.opened, QStringList(3, u"https://soranika.example.jp/"_s));
 }
 
 QTEST_MAIN(TestCommands)

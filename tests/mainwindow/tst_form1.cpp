@@ -259,9 +259,9 @@ void TestForm1::menus() {
 
     // The age switch starts off; two clicks leave it as it was.
     QVERIFY(!form.ageHidden());
-    Find<QAction>(form, "Mnu_nen")->trigger();
+    Choose(form, "Mnu_nen");
     QVERIFY(form.ageHidden());
-    Find<QAction>(form, "Mnu_nen")->trigger();
+    Choose(form, "Mnu_nen");
     QVERIFY(!form.ageHidden());
     QCOMPARE(system_->settings.writes, 0);
 }
@@ -362,7 +362,7 @@ void TestForm1::clearEmptiesTheEntryAndTheResult() {
     Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
     Find<QLineEdit>(form, "Text2")->setText(u"姉"_s);
     Click(form, "Command1");
-    Find<QAction>(form, "Mnu_nen")->trigger();
+    Choose(form, "Mnu_nen");
     Find<CaptionLabel>(form, "Label8")->setCaption(u"前回鑑定日時：x"_s);
     const Reading kept = form.currentReading();
 

@@ -11,6 +11,7 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "JapaneseFonts.h"
+#include "RunningProgram.h"
 #include "StandIns.h"
 
 #include <QAccessible>
@@ -85,9 +86,7 @@ private slots:
 private:
     Form1& enterDate();
 
-    std::unique_ptr<StandInPlatform> system_;
-    std::unique_ptr<Platform> platform_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<RunningProgram> program_;
 };
 
 void TestScreenReader::initTestCase() {
@@ -98,23 +97,16 @@ void TestScreenReader::initTestCase() {
 }
 
 void TestScreenReader::init() {
-    system_ = std::make_unique<StandInPlatform>();
-    platform_ = std::make_unique<Platform>(system_->platform());
-    form_ = std::make_unique<Form1>(*platform_);
-    QVERIFY(form_->Form_Load());
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    program_ = std::make_unique<RunningProgram>();
+    QVERIFY(program_->start());
 }
 
 void TestScreenReader::cleanup() {
-    form_.reset();
-    platform_.reset();
-    system_.reset();
+    program_.reset();
 }
 
 Form1& TestScreenReader::enterDate() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
     Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
@@ -139,7 +131,7 @@ void TestScreenReader::buttonsAreNamedAsWords() {
     QFETCH(QString, button);
     QFETCH(QString, caption);
     QFETCH(QString, name);
-    auto* pressed = Find<QPushButton>(*form_, qPrintable(button));
+    auto* pressed = Find<QPushButton>(*program_->form, qPrintable(button));
     QCOMPARE(pressed->text(), caption); // the screen keeps its spacing
     QCOMPARE(Accessible(pressed)->text(QAccessible::Name), name);
 }
@@ -171,13 +163,13 @@ void TestScreenReader::aReadingIsSpokenAfterAppraisal() {
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(1);  // 2月31日 does not
     Click(form, "Command1");
     QCOMPARE(counter.shown, 1);
-    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(program_->system.messages.shown.size(), 1);
 }
 
 void TestScreenReader::aRecordSpeaksTheNewCount() {
     Form1& form = enterDate();
     Click(form, "btnKioku"); // no reading yet: the message box says so
-    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(program_->system.messages.shown.size(), 1);
     QVERIFY(!Notice(&form));
     Click(form, "Command1");
     Click(form, "btnKioku");
@@ -340,14 +332,14 @@ void TestScreenReader::detailWindowIsReadByTab() {
 }
 
 void TestScreenReader::aboutHeadingIsOneWord() {
-    Form4* about = form_->form4();
+    Form4* about = program_->form->form4();
     auto* heading = Find<CaptionLabel>(*about, "Label6");
     QCOMPARE(heading->text(), u"最 新 情 報"_s);
     QCOMPARE(Accessible(heading)->text(QAccessible::Name), u"最新情報"_s);
 }
 
 void TestScreenReader::menusAreReadInWords() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     const auto accessible = [](QAction* entry) {
         return QAccessible::queryAccessibleInterface(entry);
     };

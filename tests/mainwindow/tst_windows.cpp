@@ -9,6 +9,7 @@
 #include "Form4.h"
 #include "HistoryWindow.h"
 #include "JapaneseFonts.h"
+#include "RunningProgram.h"
 #include "StandIns.h"
 
 #include <QAction>
@@ -42,9 +43,7 @@ private slots:
 private:
     void enterReading();
 
-    std::unique_ptr<StandInPlatform> system_;
-    std::unique_ptr<Platform> platform_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<RunningProgram> program_;
 };
 
 // How each secondary window is opened from the main window, and the window it opens.
@@ -58,23 +57,16 @@ void TestWindows::initTestCase() {
 }
 
 void TestWindows::init() {
-    system_ = std::make_unique<StandInPlatform>();
-    platform_ = std::make_unique<Platform>(system_->platform());
-    form_ = std::make_unique<Form1>(*platform_);
-    QVERIFY(form_->Form_Load());
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    program_ = std::make_unique<RunningProgram>();
+    QVERIFY(program_->start());
 }
 
 void TestWindows::cleanup() {
-    form_.reset();
-    platform_.reset();
-    system_.reset();
+    program_.reset();
 }
 
 void TestWindows::enterReading() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
     Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
     Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
@@ -107,12 +99,12 @@ void TestWindows::escapeClosesEachSecondaryWindow_data() {
 void TestWindows::escapeClosesEachSecondaryWindow() {
     QFETCH(OpenWindow, open);
     enterReading();
-    QFile readme(system_->folder.filePath(u"readme.txt"_s)); // for the explanation window
+    QFile readme(program_->system.folder.filePath(u"readme.txt"_s)); // for the explanation window
     QVERIFY(readme.open(QIODevice::WriteOnly));
     readme.write("help\r\n");
     readme.close();
 
-    QPointer<QWidget> window = open(*form_);
+    QPointer<QWidget> window = open(*program_->form);
     QVERIFY(window && window->isVisible());
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -121,12 +113,12 @@ void TestWindows::escapeClosesEachSecondaryWindow() {
     QCOMPARE(focus->window(), window.data());
     QTest::keyClick(focus, Qt::Key_Escape);
     QTRY_VERIFY(window.isNull() || !window->isVisible());
-    QVERIFY(form_->isVisible());
-    QVERIFY(system_->messages.shown.isEmpty());
+    QVERIFY(program_->form->isVisible());
+    QVERIFY(program_->system.messages.shown.isEmpty());
 }
 
 void TestWindows::escapeLeavesTheMainWindowOpen() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     for (const char* name : {"Combo1(0)", "Text1(0)", "Command1"}) {
         auto* control = Find<QWidget>(form, name);
         control->setFocus();
@@ -136,7 +128,7 @@ void TestWindows::escapeLeavesTheMainWindowOpen() {
 }
 
 void TestWindows::showingAgainBringsBackAMinimisedWindow() {
-    Form1& form = *form_;
+    Form1& form = *program_->form;
     enterReading();
     Click(form, "Command5");
     Form3* detail = form.form3();

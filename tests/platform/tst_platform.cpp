@@ -2,6 +2,7 @@
 // beside the program. Faults are real ones where the machine allows: a full disk, an unchangeable
 // file, a read-only folder, a named pipe.
 
+#include "Files.h"
 #include "ProcessEnd.h"
 #include "ProgramFolder.h"
 #include "ProgramSettings.h"
@@ -99,25 +100,16 @@ void TestPlatform::settingsLiveInVobrelConf() {
     QCOMPARE(ProgramSettings::Read(later, u"Color"_s), QString());
 
 #ifdef Q_OS_WIN
-    QCOMPARE(store.Location(u"vobrel"_s),
+    QCOMPARE(store.location(u"vobrel"_s),
              u"\\HKEY_CURRENT_USER\\Software\\vobrel\\OrganizationDefaults"_s);
 #else
-    QCOMPARE(store.Location(u"vobrel"_s), QDir::toNativeSeparators(settingsFile()));
+    QCOMPARE(store.location(u"vobrel"_s), QDir::toNativeSeparators(settingsFile()));
     QFile file(settingsFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
     QVERIFY2(content.contains("[section1]") && content.contains("Rireki=5"), content.constData());
 #endif
 }
-
-namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 void TestPlatform::settingsThatCannotBeWrittenSayWhy() {
 #ifdef Q_OS_WIN

@@ -8,6 +8,7 @@
 #include "Form3.h"
 #include "JapaneseFonts.h"
 #include "PrintPage.h"
+#include "Readings.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
 #include "TypeTable.h"
@@ -26,17 +27,6 @@ using namespace soranika::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-Reading ShowaReading() {
-    Reading reading;
-    reading.TypeText = TypeTable::TypeText(48);
-    reading.BirthDateText = u"S60/5/12"_s;
-    reading.MaskedBirthDate = u"****/5/12"_s;
-    reading.DaysLived = 12345;
-    reading.TypeIndex = 48;
-    reading.TypeTitle = TypeTable::Title(48).toString();
-    return reading;
-}
 
 const QDateTime kShownAt(QDate(2026, 12, 6), QTime(7, 15, 33));
 

@@ -1,6 +1,7 @@
 // Record, history view and clear: the bytes of an entry, the counting in the settings, and what
 // happens when the file cannot be written.
 
+#include "Files.h"
 #include "HistoryCommands.h"
 #include "HistoryEntry.h"
 #include "HistoryFile.h"
@@ -48,17 +49,6 @@ Reading MakeReading(qsizetype proseLength, const QString& birth, qint64 days,
     reading.TypeIndex = 48;
     reading.TypeTitle = title;
     return reading;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 #ifdef Q_OS_UNIX
@@ -424,7 +414,7 @@ void TestHistory::recordWhoseSettingsCannotBeSaved() {
     QCOMPARE(message.icon, Message::Icon::Warning);
     QVERIFY2(message.text.startsWith(u"鑑定結果は履歴ファイルに記録しましたが"_s),
              qPrintable(message.text));
-    QVERIFY(message.text.contains(store.Location(ProgramSettings::Application)));
+    QVERIFY(message.text.contains(store.location(ProgramSettings::Application)));
     QVERIFY(message.text.contains(MemorySettingsStore::FailureReason));
 }
 

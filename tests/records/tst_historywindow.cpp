@@ -2,12 +2,14 @@
 // files that are missing, no file or too large, and the window that shows it.
 
 #include "CaptionLabel.h"
+#include "Files.h"
 #include "FindControl.h"
 #include "Fonts.h"
 #include "HistoryEntry.h"
 #include "HistoryText.h"
 #include "HistoryWindow.h"
 #include "JapaneseFonts.h"
+#include "Readings.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
 #include "TypeTable.h"
@@ -29,16 +31,6 @@ using namespace soranika::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-Reading ReadingOfType(int type, const QString& birth, qint64 days) {
-    Reading reading;
-    reading.TypeText = TypeTable::TypeText(type);
-    reading.BirthDateText = birth;
-    reading.DaysLived = days;
-    reading.TypeIndex = type;
-    reading.TypeTitle = TypeTable::Title(type).toString();
-    return reading;
-}
 
 struct Entry {
     QStringList lines;
@@ -66,12 +58,6 @@ QString ShownLines(const QStringList& lines) {
     for (const QString& line : lines)
         shown += line.split(u'\r').join(u'\n') + u'\n';
     return shown;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -118,7 +104,7 @@ void TestHistoryWindow::recordedEntriesReadBack() {
         bytes += entry.bytes;
         expected += ShownLines(entry.lines);
     }
-    WriteFile(path(), bytes);
+    WriteAll(path(), bytes);
     const HistoryText history = ReadHistoryForDisplay(path());
     QVERIFY2(history.problem.isEmpty(), qPrintable(history.problem));
     QVERIFY(!history.missing && !history.shortened);
@@ -149,12 +135,12 @@ void TestHistoryWindow::lineEnds_data() {
 void TestHistoryWindow::lineEnds() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
-    WriteFile(path(), bytes);
+    WriteAll(path(), bytes);
     QCOMPARE(ReadHistoryForDisplay(path()).text, shown);
 }
 
 void TestHistoryWindow::emptyAndMissingFiles() {
-    WriteFile(path(), {});
+    WriteAll(path(), {});
     const HistoryText empty = ReadHistoryForDisplay(path());
     QVERIFY(empty.text.isEmpty() && !empty.missing && empty.problem.isEmpty());
 
@@ -178,7 +164,7 @@ void TestHistoryWindow::unreadablePathIsAProblemNotMissing() {
           "exactly as it answers a missing folder");
 #endif
     const QString notAFolder = folder_.filePath(u"plain"_s);
-    WriteFile(notAFolder, "x"_ba);
+    WriteAll(notAFolder, "x"_ba);
     const HistoryText history = ReadHistoryForDisplay(notAFolder + u'/' + HistoryFileName);
     QVERIFY(!history.missing);
     QCOMPARE(history.problem, SystemReason(ENOTDIR));
@@ -233,10 +219,10 @@ void TestHistoryWindow::largeFileShowsItsNewestLines() {
     const qsizetype cut = bytes.indexOf(cutAfter, lastEntry) + cutAfter.size() + cutOffset;
     const qsizetype start = bytes.indexOf(startAfter, lastEntry) + startAfter.size() + startOffset;
     QVERIFY(cut > lastEntry && start >= cut);
-    WriteFile(path(), bytes.sliced(start));
+    WriteAll(path(), bytes.sliced(start));
     const QString expected = ReadHistoryForDisplay(path()).text;
 
-    WriteFile(path(), bytes);
+    WriteAll(path(), bytes);
     const HistoryText history = ReadHistoryForDisplay(path(), bytes.size() - cut);
     QVERIFY(history.shortened && !history.missing && history.problem.isEmpty());
     QCOMPARE(history.fileSize, bytes.size());
@@ -253,7 +239,7 @@ void TestHistoryWindow::largeFileShowsItsNewestLines() {
 
 void TestHistoryWindow::lineLongerThanTheLimitShowsNothing() {
     // No line begins in the last ten bytes: any of them would show half a line.
-    WriteFile(path(), EncodeHistoryEntry({u"備　　考："_s + QString(40, u'長')}));
+    WriteAll(path(), EncodeHistoryEntry({u"備　　考："_s + QString(40, u'長')}));
     const HistoryText history = ReadHistoryForDisplay(path(), 10);
     QVERIFY(history.shortened);
     QVERIFY(history.text.isEmpty());
@@ -288,7 +274,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     for (int round = 0; round < 4; ++round)
         for (const Entry& entry : SampleEntries())
             bytes += entry.bytes;
-    WriteFile(path(), bytes);
+    WriteAll(path(), bytes);
     const HistoryText history = ReadHistoryForDisplay(path());
     HistoryWindow window;
     const QColor pink(255, 192, 192);
@@ -317,7 +303,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     // Shown again while open, after the user scrolled up: at the newest entry again.
     bar->setValue(0);
     bytes += SampleEntries().first().bytes;
-    WriteFile(path(), bytes);
+    WriteAll(path(), bytes);
     window.showHistory(ReadHistoryForDisplay(path()), HistoryFileName, pink);
     QCOMPARE(bar->value(), bar->maximum());
 
@@ -325,7 +311,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     bar->setValue(0);
     window.close();
     bytes += SampleEntries().last().bytes;
-    WriteFile(path(), bytes);
+    WriteAll(path(), bytes);
     const HistoryText longer = ReadHistoryForDisplay(path());
     window.showHistory(longer, HistoryFileName, pink);
     window.show();

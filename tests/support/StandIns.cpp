@@ -12,13 +12,13 @@ QString Path(const QString& application, const QString& section, const QString& 
 }
 } // namespace
 
-QString MemorySettingsStore::ReadSetting(const QString& application, const QString& section,
+QString MemorySettingsStore::readSetting(const QString& application, const QString& section,
                                          const QString& key, const QString& defaultText) const {
     ++reads;
     return values_.value(Path(application, section, key), defaultText);
 }
 
-Result<> MemorySettingsStore::WriteSetting(const QString& application, const QString& section,
+Result<> MemorySettingsStore::writeSetting(const QString& application, const QString& section,
                                            const QString& key, const QString& text) {
     ++writes;
     if (beforeWrite)

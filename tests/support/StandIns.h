@@ -26,15 +26,15 @@ namespace soranika::testing {
 
 class MemorySettingsStore final : public SettingsStore {
 public:
-    QString ReadSetting(const QString& application, const QString& section, const QString& key,
+    QString readSetting(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText) const override;
-    Result<> WriteSetting(const QString& application, const QString& section, const QString& key,
+    Result<> writeSetting(const QString& application, const QString& section, const QString& key,
                           const QString& text) override;
-    QString Location(const QString& application) const override {
+    QString location(const QString& application) const override {
         return QStringLiteral("(memory)/") + application;
     }
     // Answers the start-up's question once with `setAside`, as a store found unusable would.
-    std::optional<SetAsideStore> SetAsideUnusableStore(const QString&,
+    std::optional<SetAsideStore> setAsideUnusableStore(const QString&,
                                                        const QDateTime& now) override {
         setAsideAt = now;
         return std::exchange(setAside, std::nullopt);
