@@ -75,10 +75,10 @@ void CaptionLabel::setSizing(Sizing sizing, const QRect& designed) {
     fitToText();
 }
 
-void CaptionLabel::setDesignedBox(const QRect& designed) {
+void CaptionLabel::setCaption(const QString& caption, const QRect& designed) {
     designed_ = designed;
     setGeometry(designed);
-    fitToText();
+    setCaption(caption);
 }
 
 void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {

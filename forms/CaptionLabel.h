@@ -45,8 +45,9 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
     void setSizing(Sizing sizing, const QRect& designed);
-    // Gives the label another box to size itself in, by the rule and the font it was given.
-    void setDesignedBox(const QRect& designed);
+    // Shows the caption sized by the label's rule and font in another box, fitted once: a long
+    // text is slow to measure.
+    void setCaption(const QString& caption, const QRect& designed);
 
 signals:
     void clicked();

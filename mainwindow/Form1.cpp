@@ -457,14 +457,13 @@ bool Form1::requireReading(const QString& refusal) {
 }
 
 void Form1::showStatus(const StatusTexts& status) {
-    Label8->setCaption(status.dateLabel);
     Label9->setCaption(status.countLabel);
     // Both texts whole and apart, whatever their length: the date narrows to its room.
     const StatusLineLayout layout =
         LayOutStatusLine(kLabel8Box.toPixels(), kLabel9Box.toPixels(),
                          InkWidth(Label9->font(), Label9->text()), client_->width());
-    Label8->setDesignedBox(layout.dateBox);
     Label9->setGeometry(layout.countBox);
+    Label8->setCaption(status.dateLabel, layout.dateBox);
 }
 
 void Form1::bringUp(QWidget* window) {
