@@ -120,9 +120,12 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
         control = button;
         break;
     }
-    case ControlKind::Picture: {
+    case ControlKind::Picture:
+    case ControlKind::ProgramIcon: {
         auto* picture = new QLabel(form);
         picture->setScaledContents(true);
+        if (row.kind == ControlKind::ProgramIcon)
+            picture->setPixmap(soranika::ProgramIcon().pixmap(32, 32));
         control = picture;
         break;
     }

@@ -30,6 +30,7 @@ enum class ControlKind {
     DropDownList,  // pick only, starts with nothing chosen
     Button,        // pointing-hand cursor, never the default button
     Picture,       // stretched to its box
+    ProgramIcon,   // the program's icon, stretched to its box
     UnseenLabel,   // never shown: names, for screen readers, a control the window has no label for
 };
 

@@ -136,7 +136,7 @@ const std::array<ControlSpec, 26> kControls{{
      .sizing = Sizing::CondenseToFit},
     {.name = "Label9", .kind = ControlKind::Label, .rect = kLabel9Box,
      .font = kItalic975, .tooltip = QStringLiteral("前回｢記録」ボタンを押した鑑定履歴件数のことです")},
-    {.name = "Image1", .kind = ControlKind::Picture, .rect = {6960, 120, 855, 735},
+    {.name = "Image1", .kind = ControlKind::ProgramIcon, .rect = {6960, 120, 855, 735},
      .accessibleName = QStringLiteral("ソラニカ")},
 }};
 // clang-format on
@@ -188,7 +188,6 @@ void Form1::buildControls() {
     Label6 = controls.get<CaptionLabel>("Label6");
     Label8 = controls.get<CaptionLabel>("Label8");
     Label9 = controls.get<CaptionLabel>("Label9");
-    controls.get<QLabel>("Image1")->setPixmap(ProgramIcon().pixmap(32, 32));
     Combo1[0]->setEditText(QStringLiteral("西暦"));
     // The name and the memo go into the history file one line each, as the boxes show them.
     for (QLineEdit* box : {Text4, Text2})

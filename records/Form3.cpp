@@ -43,9 +43,9 @@ const std::array<ControlSpec, 17> kControls{{
      .font = kLarge, .alignment = kRight, .sizing = Sizing::CondenseToFit},
     {.name = "Label10", .kind = ControlKind::Label, .rect = {5520, 720, 1335, 255},
      .text = QStringLiteral("日目です＞"), .font = kMedium, .alignment = kLeft},
-    {.name = "Image4", .kind = ControlKind::Picture, .rect = {1800, 1080, 480, 480},
+    {.name = "Image4", .kind = ControlKind::ProgramIcon, .rect = {1800, 1080, 480, 480},
      .accessibleName = QStringLiteral("ソラニカ")},
-    {.name = "Image3", .kind = ControlKind::Picture, .rect = {6840, 1080, 480, 480},
+    {.name = "Image3", .kind = ControlKind::ProgramIcon, .rect = {6840, 1080, 480, 480},
      .accessibleName = QStringLiteral("ソラニカ")},
     {.name = "Label9", .kind = ControlKind::Label, .rect = {2040, 1200, 4935, 375},
      .font = {.points = 14.25, .bold = true, .italic = true, .underline = true},
@@ -107,9 +107,6 @@ Form3::Form3() {
         text->setFocusPolicy(Qt::TabFocus);
     for (std::size_t i = 1; i < readingOrder.size(); ++i)
         setTabOrder(readingOrder[i - 1], readingOrder[i]);
-    const QPixmap icon = ProgramIcon().pixmap(32, 32);
-    controls.get<QLabel>("Image3")->setPixmap(icon);
-    controls.get<QLabel>("Image4")->setPixmap(icon);
 }
 
 Result<> Form3::fill(const DetailPage& page) {
