@@ -632,12 +632,13 @@ void type18(QPainter& p) {
     snake.accent = QColor(0x6a, 0x3a, 0xa0);
     Figure f = figure({250, 316}, 1.0, snake);
     // Coiled high with the chin up.
-    std::vector<QPointF> spine;
-    for (int i = 0; i <= 18; ++i) {
-        const double a = i * 0.62;
-        const double r = 72 - i * 2.2;
-        spine.emplace_back(std::cos(a) * r, -20 - i * 5.5 + std::sin(a) * r * 0.35);
-    }
+    std::vector<QPointF> spine = coilPoints({.centre = {0, -20},
+                                             .steps = 18,
+                                             .angleStep = 0.62,
+                                             .startRadius = 72,
+                                             .radiusStep = -2.2,
+                                             .flatten = 0.35,
+                                             .rise = -5.5});
     spine.emplace_back(8, -150);
     spine.emplace_back(12, -190);
     f.pose.spine = spine;
@@ -1884,12 +1885,14 @@ void type54(QPainter& p) {
     snake.light = QColor(0xe8, 0xf4, 0xff);
     snake.accent = QColor(0x3a, 0x6a, 0xb8);
     Figure f = figure({150, 320}, 1.0, snake);
-    std::vector<QPointF> spine;
-    for (int i = 0; i <= 16; ++i) {
-        const double a = i * 0.7;
-        const double r = 100 - i * 4.0;
-        spine.emplace_back(std::cos(a) * r, -24 + std::sin(a) * r * 0.25 - i * 2.0);
-    }
+    // Wound up flat on the ground, the head resting on the top turn.
+    std::vector<QPointF> spine = coilPoints({.centre = {0, -24},
+                                             .steps = 16,
+                                             .angleStep = 0.7,
+                                             .startRadius = 100,
+                                             .radiusStep = -4.0,
+                                             .flatten = 0.25,
+                                             .rise = -2.0});
     spine.emplace_back(20, -90);
     f.pose.spine = spine;
     f.pose.headTilt = 14;
