@@ -141,9 +141,11 @@ void antennaHeadband(QPainter& p) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The sixty pictures: typeNN draws type NN, whose title (TypeTable::Title) names what it shows.
+// The sixty pictures, each named after its type's title (TypeTable::Title), which names what it
+// shows; the comment above each gives the number and the title. kTypes below ties them to numbers.
 
-void type01(QPainter& p) {
+// Type 1: 超高感度のアンテナねずみ (the ultra-sensitive antenna rat)
+void ratWithSensitiveAntennas(QPainter& p) {
     Dice dice(1);
     paintSky(p, QColor(0x1e, 0x2a, 0x6a), QColor(0x6a, 0x5a, 0xb8));
     paintStars(p, dice, QRectF(0, 0, kWidth, 240), 60, QColor(0xff, 0xf6, 0xd0));
@@ -168,7 +170,8 @@ void type01(QPainter& p) {
     drawSparkle(p, {420, 60}, 8, QColor(0xff, 0xf6, 0xa0));
 }
 
-void type02(QPainter& p) {
+// Type 2: 乙女の野牛 (the maiden wild ox)
+void maidenWildOx(QPainter& p) {
     Dice dice(2);
     paintPolkaDots(p, QColor(0xff, 0xe4, 0xec), QColor(0xff, 0xd0, 0xdc), 46, 10);
     paintHills(p, 300, 10, 500, 0.3, QColor(0xa8, 0xe0, 0x8a));
@@ -204,7 +207,8 @@ void type02(QPainter& p) {
     drawButterfly(p, {520, 220}, 26, QColor(0xff, 0xd0, 0x6a));
 }
 
-void type03(QPainter& p) {
+// Type 3: 聖火を持った虎 (the tiger holding the sacred flame)
+void tigerWithSacredFlame(QPainter& p) {
     Dice dice(3);
     paintSky(p, QColor(0x6a, 0xc8, 0xff), QColor(0xd8, 0xf2, 0xff), 200);
     crowd(p, dice, 150, 240);
@@ -230,7 +234,8 @@ void type03(QPainter& p) {
     drawStar(p, {140, 60}, 12, QColor(0xff, 0xe0, 0x4a));
 }
 
-void type04(QPainter& p) {
+// Type 4: 釘を打つうさぎ (the rabbit driving nails)
+void rabbitHammeringNails(QPainter& p) {
     paintRoom(p, QColor(0xff, 0xf0, 0xc8), QColor(0xd8, 0xa8, 0x70), 250);
     // Rabbit at the very moment of the hit. The nail goes exactly where the hammer face lands.
     Figure rabbit =
@@ -275,7 +280,8 @@ void type04(QPainter& p) {
     drawNail(p, {146, 112}, 26, -15);
 }
 
-void type05(QPainter& p) {
+// Type 5: 山上に舞う龍 (the dragon dancing above the mountains)
+void dragonDancingOverMountains(QPainter& p) {
     Dice dice(5);
     paintSky(p, QColor(0x4a, 0x9a, 0xe8), QColor(0xc8, 0xec, 0xff));
     paintCloud(p, {120, 70}, 130, QColor(255, 255, 255, 220));
@@ -291,7 +297,8 @@ void type05(QPainter& p) {
     drawPearl(p, {570, 100}, 16, QColor(0xff, 0xe8, 0x9a));
 }
 
-void type06(QPainter& p) {
+// Type 6: 大草原の大蛇 (the great snake of the prairie)
+void greatSnakeOfThePrairie(QPainter& p) {
     Dice dice(6);
     paintSky(p, QColor(0x7a, 0xc8, 0xff), QColor(0xe8, 0xf8, 0xff), 200);
     paintSun(p, {90, 60}, 30, QColor(0xff, 0xd8, 0x4a), 12);
@@ -309,7 +316,8 @@ void type06(QPainter& p) {
     drawNote(p, {430, 160}, 16, QColor(0x3a, 0x7a, 0x3a));
 }
 
-void type07(QPainter& p) {
+// Type 7: 反逆のレーダー馬 (the rebel radar horse)
+void rebelRadarHorse(QPainter& p) {
     paintSunburst(p, {330, 150}, 24, QColor(0x3a, 0x2a, 0x5a), QColor(0x4a, 0x3a, 0x72));
     paintGround(p, 290, QColor(0x2a, 0x20, 0x40), QColor(0x1a, 0x14, 0x2a));
     Look horse = withExpression(horseLook(), Expression::Proud);
@@ -333,7 +341,8 @@ void type07(QPainter& p) {
     drawLightning(p, {560, 170}, {600, 240}, 7);
 }
 
-void type08(QPainter& p) {
+// Type 8: 羊か、雲か、仙人か？ (a sheep, a cloud or a hermit?)
+void sheepCloudOrHermit(QPainter& p) {
     paintSky(p, QColor(0x8a, 0xd0, 0xff), QColor(0xe8, 0xf6, 0xff));
     paintCloud(p, {90, 250}, 150, Qt::white, true);
     paintCloud(p, {560, 270}, 170, Qt::white, true);
@@ -357,7 +366,8 @@ void type08(QPainter& p) {
     questionMark(p, {470, 140}, 40, QColor(0xff, 0xd0, 0x4a));
 }
 
-void type09(QPainter& p) {
+// Type 9: 一直線の闘争猿 (the monkey that fights straight ahead)
+void monkeyFightingStraightAhead(QPainter& p) {
     paintSunburst(p, {560, 170}, 28, QColor(0xff, 0xc8, 0x5a), QColor(0xff, 0xdc, 0x8a));
     // One perfectly straight road across the picture.
     p.fillRect(QRectF(0, 298, kWidth, 56), QColor(0x6a, 0x6a, 0x72));
@@ -391,7 +401,8 @@ void type09(QPainter& p) {
     drawImpactMarks(p, toPicture(monkey, {96, -118}), 28, 3, QColor(0xe8, 0x3a, 0x2a), -30, 60);
 }
 
-void type10(QPainter& p) {
+// Type 10: 激情の闘鶏 (the passionate fighting cock)
+void passionateFightingCock(QPainter& p) {
     paintSunburst(p, {330, 180}, 20, QColor(0xe8, 0x3a, 0x2a), QColor(0xf8, 0x6a, 0x2a));
     for (double x = -20; x < kWidth; x += 60) {
         drawFlame(p, {x, 370}, 70, 130 + std::fmod(x * 7, 50), (int(x) % 3 - 1) * 0.3);
@@ -411,7 +422,8 @@ void type10(QPainter& p) {
     drawImpactMarks(p, toPicture(f, {12, -110}), 110, 8, QColor(0xff, 0xf0, 0x6a), 190, 160);
 }
 
-void type11(QPainter& p) {
+// Type 11: 嗅覚鋭い忠犬 (the loyal dog with a keen nose)
+void loyalDogWithKeenNose(QPainter& p) {
     Dice dice(11);
     paintSky(p, QColor(0xa8, 0xe0, 0xff), QColor(0xf0, 0xfa, 0xff), 180);
     paintTree(p, {70, 230}, 200, QColor(0x9a, 0x62, 0x38), QColor(0x5a, 0xb0, 0x5a));
@@ -440,7 +452,8 @@ void type11(QPainter& p) {
     drawSparkle(p, toPicture(f, {100, -110}), 12, QColor(0xff, 0xd0, 0x3a));
 }
 
-void type12(QPainter& p) {
+// Type 12: 無冠のいのしし親分 (the uncrowned boar boss)
+void uncrownedBoarBoss(QPainter& p) {
     Dice dice(12);
     paintSky(p, QColor(0x9a, 0xd8, 0xb0), QColor(0xe8, 0xf8, 0xd8), 220);
     for (double x : {40.0, 140.0, 520.0, 620.0}) {
@@ -483,7 +496,8 @@ void type12(QPainter& p) {
     drawBoar(p, admirer);
 }
 
-void type13(QPainter& p) {
+// Type 13: 自由な火ねずみ (the free fire rat)
+void freeFireRat(QPainter& p) {
     Dice dice(13);
     paintSky(p, QColor(0xff, 0x9a, 0x4a), QColor(0xff, 0xe8, 0x8a));
     paintHills(p, 310, 14, 300, 0.2, QColor(0xe0, 0x6a, 0x3a));
@@ -512,7 +526,8 @@ void type13(QPainter& p) {
     drawBalloon(p, {470, 110}, 24, QColor(0xff, 0xf0, 0x6a), toPicture(f, {62, -150}), false);
 }
 
-void type14(QPainter& p) {
+// Type 14: ほのかなロマンの牛 (the ox with a faint romance)
+void oxWithFaintRomance(QPainter& p) {
     Dice dice(14);
     paintSky(p, QColor(0x4a, 0x3a, 0x8a), QColor(0xf0, 0xa0, 0xb8));
     paintStars(p, dice, QRectF(0, 0, kWidth, 180), 30, QColor(0xff, 0xf6, 0xe0));
@@ -541,7 +556,8 @@ void type14(QPainter& p) {
     }
 }
 
-void type15(QPainter& p) {
+// Type 15: 山頂に駆け登る虎 (the tiger running up to the summit)
+void tigerRunningUpToTheSummit(QPainter& p) {
     paintSky(p, QColor(0xff, 0xb0, 0x6a), QColor(0xff, 0xf0, 0xc0));
     paintSun(p, {520, 150}, 44, QColor(0xff, 0xe0, 0x6a), 14);
     paintMountains(p, {{600, 230}, {80, 250}}, kHeight, QColor(0xb0, 0x8a, 0xc8));
@@ -572,7 +588,8 @@ void type15(QPainter& p) {
     drawImpactMarks(p, {320, 70}, 80, 7, QColor(0xff, 0xff, 0xff), 200, 140);
 }
 
-void type16(QPainter& p) {
+// Type 16: 正義の味方、気まぐれうさぎ (the champion of justice, fickle rabbit)
+void fickleRabbitHero(QPainter& p) {
     paintSunburst(p, {300, 160}, 22, QColor(0x4a, 0x9a, 0xf0), QColor(0x6a, 0xb8, 0xff));
     paintCloud(p, {120, 320}, 220, Qt::white);
     paintCloud(p, {560, 330}, 240, Qt::white);
@@ -601,7 +618,8 @@ void type16(QPainter& p) {
     drawButterfly(p, {150, 110}, 30, QColor(0xff, 0xa8, 0xd8));
 }
 
-void type17(QPainter& p) {
+// Type 17: 白銀（しらがね）の龍 (the silver-white dragon)
+void silverWhiteDragon(QPainter& p) {
     Dice dice(17);
     paintSky(p, QColor(0x9a, 0xb8, 0xe0), QColor(0xf0, 0xf6, 0xff));
     paintMountains(p, {{100, 200}, {330, 160}, {560, 190}}, kHeight, QColor(0xc8, 0xd4, 0xe8),
@@ -622,7 +640,8 @@ void type17(QPainter& p) {
     }
 }
 
-void type18(QPainter& p) {
+// Type 18: 開きなおった蛇 (the snake that has stopped caring)
+void snakeThatStoppedCaring(QPainter& p) {
     paintPolkaDots(p, QColor(0xff, 0xe8, 0x7a), QColor(0xff, 0xd8, 0x5a), 50, 12);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xe8, 0xb0, 0x6a));
     drawBrokenPot(p, {480, 318}, 120, QColor(0x4a, 0x8a, 0xd0));
@@ -652,7 +671,8 @@ void type18(QPainter& p) {
     drawImpactMarks(p, {480, 250}, 44, 5, QColor(0x4a, 0x8a, 0xd0), 220, 100);
 }
 
-void type19(QPainter& p) {
+// Type 19: 川くだりを楽しむ風流馬 (the elegant horse enjoying a river trip)
+void elegantHorseEnjoyingTheRiver(QPainter& p) {
     Dice dice(19);
     paintSky(p, QColor(0xff, 0xd8, 0xa8), QColor(0xff, 0xf4, 0xe0), 170);
     paintMountains(p, {{90, 110}, {250, 150}, {560, 100}}, 200, QColor(0x8a, 0xa8, 0x7a));
@@ -691,7 +711,8 @@ void type19(QPainter& p) {
     }
 }
 
-void type20(QPainter& p) {
+// Type 20: 木かげの羊 (the sheep in the shade of a tree)
+void sheepInTheShade(QPainter& p) {
     Dice dice(20);
     paintSky(p, QColor(0x8a, 0xd8, 0xff), QColor(0xe0, 0xf8, 0xff), 200);
     paintSun(p, {80, 60}, 34, QColor(0xff, 0xe0, 0x4a), 12);
@@ -719,7 +740,8 @@ void type20(QPainter& p) {
     drawLadybug(p, {250, 316}, 18);
 }
 
-void type21(QPainter& p) {
+// Type 21: つむじ風に乗ってきた宇宙猿 (the space monkey who came on a whirlwind)
+void spaceMonkeyOnAWhirlwind(QPainter& p) {
     Dice dice(21);
     paintSky(p, QColor(0x0a, 0x0a, 0x2a), QColor(0x3a, 0x1a, 0x5a));
     paintStars(p, dice, QRectF(0, 0, kWidth, kHeight), 90, QColor(0xff, 0xff, 0xf0));
@@ -749,7 +771,8 @@ void type21(QPainter& p) {
     drawStar(p, {190, 260}, 10, QColor(0xff, 0xe0, 0x4a));
 }
 
-void type22(QPainter& p) {
+// Type 22: 幻の鳥 (the phantom bird)
+void phantomBird(QPainter& p) {
     Dice dice(22);
     paintSky(p, QColor(0x6a, 0x4a, 0xb0), QColor(0xff, 0xb8, 0xd8));
     paintRainbow(p, {330, 420}, 360, 14, 90);
@@ -770,7 +793,8 @@ void type22(QPainter& p) {
     drawTranslucent(p, 0.62, [&](QPainter& q) { drawBird(q, f, BirdKind::Phoenix); });
 }
 
-void type23(QPainter& p) {
+// Type 23: 聖火台の神犬 (the divine dog of the sacred-flame cauldron)
+void divineDogOfTheFlameCauldron(QPainter& p) {
     Dice dice(23);
     paintSky(p, QColor(0xf8, 0x8a, 0x5a), QColor(0xff, 0xe8, 0xb0), 260);
     paintSun(p, {110, 200}, 50, QColor(0xff, 0xf0, 0x9a), 0);
@@ -822,7 +846,8 @@ void type23(QPainter& p) {
     }
 }
 
-void type24(QPainter& p) {
+// Type 24: 夜明けのいのしし (the boar at dawn)
+void boarAtDawn(QPainter& p) {
     Dice dice(24);
     QLinearGradient dawn(0, 0, 0, kHeight);
     dawn.setColorAt(0, QColor(0x2a, 0x3a, 0x7a));
@@ -850,7 +875,8 @@ void type24(QPainter& p) {
     drawNote(p, {520, 230}, 14, QColor(0x5a, 0x3a, 0x5a));
 }
 
-void type25(QPainter& p) {
+// Type 25: 物見高い観察ねずみ (the curious watcher rat)
+void curiousWatcherRat(QPainter& p) {
     Dice dice(25);
     paintSky(p, QColor(0xc8, 0xf0, 0xd0), QColor(0xf4, 0xff, 0xe8));
     // Giant grass blades: the world seen from rat height.
@@ -887,7 +913,8 @@ void type25(QPainter& p) {
     drawImpactMarks(p, toPicture(rat, {30, -158}), 70, 3, QColor(0xff, 0x8a, 0x3a), -30, 60);
 }
 
-void type26(QPainter& p) {
+// Type 26: 機織り牛 (the weaving ox)
+void weavingOx(QPainter& p) {
     paintRoom(p, QColor(0xd8, 0xe8, 0xff), QColor(0xc8, 0x9a, 0x6a), 270);
     // Window with a view of the moon.
     QPainterPath window;
@@ -937,7 +964,8 @@ void type26(QPainter& p) {
     drawNote(p, {210, 110}, 16, QColor(0x6a, 0x4a, 0x8a));
 }
 
-void type27(QPainter& p) {
+// Type 27: 金色の虎 (the golden tiger)
+void goldenTiger(QPainter& p) {
     Dice dice(27);
     paintSunburst(p, {330, 170}, 26, QColor(0xff, 0xe4, 0x8a), QColor(0xff, 0xf2, 0xc0));
     drawCheckeredCushion(p, {330, 312}, 300, QColor(0xc8, 0x2a, 0x4a), QColor(0xa8, 0x1a, 0x3a));
@@ -965,7 +993,8 @@ void type27(QPainter& p) {
     }
 }
 
-void type28(QPainter& p) {
+// Type 28: 月から来た哀愁のうさぎ (the wistful rabbit from the moon)
+void wistfulRabbitFromTheMoon(QPainter& p) {
     Dice dice(28);
     paintSky(p, QColor(0x0e, 0x12, 0x3a), QColor(0x2a, 0x2a, 0x6a));
     paintStars(p, dice, QRectF(0, 0, kWidth, 260), 70, QColor(0xff, 0xff, 0xf0));
@@ -998,7 +1027,8 @@ void type28(QPainter& p) {
     }
 }
 
-void type29(QPainter& p) {
+// Type 29: 大貝に住む観察龍 (the watcher dragon living in a giant shell)
+void watcherDragonInAGiantShell(QPainter& p) {
     Dice dice(29);
     paintSky(p, QColor(0x2a, 0x8a, 0xc8), QColor(0x1a, 0x4a, 0x8a));
     {
@@ -1036,7 +1066,8 @@ void type29(QPainter& p) {
     fish(p, {600, 170}, 28, QColor(0xff, 0x8a, 0x5a), true);
 }
 
-void type30(QPainter& p) {
+// Type 30: 春の小川で遊ぶ蛇 (the snake playing in a spring brook)
+void snakePlayingInASpringBrook(QPainter& p) {
     Dice dice(30);
     paintSky(p, QColor(0xb8, 0xe8, 0xff), QColor(0xf8, 0xfc, 0xff), 150);
     paintHills(p, 150, 10, 400, 0.3, QColor(0xb8, 0xe8, 0x8a));
@@ -1093,7 +1124,8 @@ void type30(QPainter& p) {
     drawSparkle(p, {320, 240}, 8, Qt::white);
 }
 
-void type31(QPainter& p) {
+// Type 31: 飾りのないジャジャ馬 (the unadorned unruly horse)
+void unadornedUnrulyHorse(QPainter& p) {
     Dice dice(31);
     paintSky(p, QColor(0xff, 0xc8, 0x8a), QColor(0xff, 0xf0, 0xd8), 240);
     paintMountains(p, {{120, 170}, {540, 150}}, 240, QColor(0xd8, 0x8a, 0x5a));
@@ -1124,7 +1156,8 @@ void type31(QPainter& p) {
     sweatDrop(p, toPicture(f, {140, -200}), 8);
 }
 
-void type32(QPainter& p) {
+// Type 32: 花のベールの羊 (the sheep in a veil of flowers)
+void sheepInAFlowerVeil(QPainter& p) {
     Dice dice(32);
     paintSky(p, QColor(0xf8, 0xe0, 0xff), QColor(0xff, 0xf4, 0xf8));
     // Flower arch.
@@ -1163,7 +1196,8 @@ void type32(QPainter& p) {
     drawSheep(p, f);
 }
 
-void type33(QPainter& p) {
+// Type 33: 稲妻にうたれた飛猿 (the flying monkey struck by lightning)
+void flyingMonkeyStruckByLightning(QPainter& p) {
     Dice dice(33);
     paintSky(p, QColor(0x3a, 0x3a, 0x5a), QColor(0x8a, 0x7a, 0xa8));
     for (double x : {90.0, 280.0, 480.0, 640.0}) {
@@ -1194,7 +1228,8 @@ void type33(QPainter& p) {
     drawSpeedLines(p, toPicture(f, {-40, 20}), {1, -0.6}, 4, 50, 80, QColor(255, 255, 255, 200));
 }
 
-void type34(QPainter& p) {
+// Type 34: ちょうちんを灯した鳩 (the dove with a lit lantern)
+void doveWithALitLantern(QPainter& p) {
     Dice dice(34);
     paintSky(p, QColor(0x12, 0x1e, 0x4a), QColor(0x3a, 0x4a, 0x8a));
     paintStars(p, dice, QRectF(0, 0, kWidth, 200), 40, QColor(0xff, 0xff, 0xe0));
@@ -1239,7 +1274,8 @@ void type34(QPainter& p) {
     lineInked(p, beak + QPointF(-14, 2), beak + QPointF(16, -2), QColor(0x8a, 0x5a, 0x32), 5, 2);
 }
 
-void type35(QPainter& p) {
+// Type 35: 家畜化しない山犬 (the mountain dog never tamed)
+void untamedMountainDog(QPainter& p) {
     Dice dice(35);
     paintSky(p, QColor(0x5a, 0x7a, 0xb0), QColor(0xf8, 0xc8, 0x9a));
     paintMoon(p, {110, 80}, 38, QColor(0xff, 0xf8, 0xd8), false);
@@ -1273,7 +1309,8 @@ void type35(QPainter& p) {
     drawImpactMarks(p, toPicture(f, {80, -140}), 80, 4, QColor(0xff, 0xff, 0xff), 250, 60);
 }
 
-void type36(QPainter& p) {
+// Type 36: もつれた紐（ひも）をほどくイノシシ (the boar untangling a tangled cord)
+void boarUntanglingACord(QPainter& p) {
     paintStripes(p, QColor(0xd8, 0xf0, 0xe0), QColor(0xc8, 0xe8, 0xd4), 26);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xc8, 0xa8, 0x88));
     // A rug.
@@ -1306,7 +1343,8 @@ void type36(QPainter& p) {
     drawSparkle(p, {560, 90}, 9, QColor(0xff, 0xff, 0xff));
 }
 
-void type37(QPainter& p) {
+// Type 37: 銀色のねずみ (the silver rat)
+void silverRat(QPainter& p) {
     Dice dice(37);
     paintSky(p, QColor(0x2a, 0x3a, 0x5a), QColor(0x6a, 0x7a, 0x9a));
     for (int i = 0; i < 30; ++i) {
@@ -1334,7 +1372,8 @@ void type37(QPainter& p) {
     drawCoin(p, {560, 318}, 18, QColor(0xc8, 0xd0, 0xdc));
 }
 
-void type38(QPainter& p) {
+// Type 38: 辛抱する牛 (the patient ox)
+void patientOx(QPainter& p) {
     Dice dice(38);
     paintSky(p, QColor(0x8a, 0x9a, 0xb8), QColor(0xc8, 0xd4, 0xe4));
     paintCloud(p, {120, 40}, 240, QColor(0x9a, 0xa8, 0xc0));
@@ -1368,7 +1407,8 @@ void type38(QPainter& p) {
     }
 }
 
-void type39(QPainter& p) {
+// Type 39: キバのない虎 (the tiger without fangs)
+void tigerWithoutFangs(QPainter& p) {
     paintStripes(p, QColor(0xc8, 0xf4, 0xe8), QColor(0xb0, 0xea, 0xd8), 30);
     paintGround(p, 310, QColor(0xff, 0xe8, 0xc8), QColor(0xff, 0xd8, 0xb0));
     Look tiger = withExpression(tigerLook(), Expression::Gummy);
@@ -1395,7 +1435,8 @@ void type39(QPainter& p) {
     drawSparkle(p, {150, 80}, 10, Qt::white);
 }
 
-void type40(QPainter& p) {
+// Type 40: 湖畔のうさぎ (the rabbit by the lake)
+void rabbitByTheLake(QPainter& p) {
     Dice dice(40);
     paintSky(p, QColor(0xa0, 0xd8, 0xf8), QColor(0xf0, 0xf8, 0xff), 180);
     paintMountains(p, {{200, 90}, {420, 110}}, 180, QColor(0x8a, 0xa8, 0xd0),
@@ -1434,7 +1475,8 @@ void type40(QPainter& p) {
     drawButterfly(p, {110, 130}, 24, QColor(0xff, 0xf0, 0x6a));
 }
 
-void type41(QPainter& p) {
+// Type 41: キバのない竜 (the dragon without fangs)
+void dragonWithoutFangs(QPainter& p) {
     Dice dice(41);
     paintPolkaDots(p, QColor(0xe0, 0xf4, 0xff), QColor(0xc8, 0xe8, 0xff), 44, 14);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xb8, 0xdc, 0xf0));
@@ -1466,7 +1508,8 @@ void type41(QPainter& p) {
     drawSparkle(p, {250, 120}, 10, Qt::white);
 }
 
-void type42(QPainter& p) {
+// Type 42: 花影にひそむ蛇 (the snake hiding in the shade of flowers)
+void snakeHidingUnderFlowers(QPainter& p) {
     Dice dice(42);
     paintSky(p, QColor(0x9a, 0xd8, 0x8a), QColor(0xd8, 0xf0, 0xb0));
     paintFlowers(p, dice, QRectF(0, 0, kWidth, kHeight), 40, {QColor(0xb8, 0xe8, 0x9a)}, 12);
@@ -1494,7 +1537,8 @@ void type42(QPainter& p) {
     drawButterfly(p, {420, 100}, 30, QColor(0xff, 0xa8, 0x3a));
 }
 
-void type43(QPainter& p) {
+// Type 43: 気ままに燃える太陽の馬 (the horse of the freely blazing sun)
+void horseOfTheFreelyBlazingSun(QPainter& p) {
     paintSunburst(p, {440, 170}, 30, QColor(0xff, 0x8a, 0x3a), QColor(0xff, 0xa8, 0x4a));
     paintSun(p, {440, 170}, 110, QColor(0xff, 0xd8, 0x3a), 0);
     paintHills(p, 300, 14, 400, 0.6, QColor(0xe0, 0x5a, 0x2a));
@@ -1518,7 +1562,8 @@ void type43(QPainter& p) {
     drawSpeedLines(p, {130, 180}, {1, 0}, 5, 70, 120, QColor(0xff, 0xf0, 0xa0));
 }
 
-void type44(QPainter& p) {
+// Type 44: ボス羊 (the boss sheep)
+void bossSheep(QPainter& p) {
     Dice dice(44);
     paintSky(p, QColor(0x9a, 0xd0, 0xf0), QColor(0xe8, 0xf6, 0xff), 200);
     paintHills(p, 220, 16, 600, 0.4, QColor(0x9a, 0xd8, 0x6a));
@@ -1550,7 +1595,8 @@ void type44(QPainter& p) {
     drawSheep(p, f);
 }
 
-void type45(QPainter& p) {
+// Type 45: 哀愁のベールを着た風流猿 (the elegant monkey in a wistful veil)
+void elegantMonkeyInAWistfulVeil(QPainter& p) {
     Dice dice(45);
     paintSky(p, QColor(0x4a, 0x3a, 0x6a), QColor(0xe8, 0x9a, 0x7a));
     paintMoon(p, {540, 80}, 44, QColor(0xff, 0xf0, 0xd0), false);
@@ -1573,7 +1619,8 @@ void type45(QPainter& p) {
     drawNote(p, {470, 190}, 14, QColor(0xff, 0xe8, 0xd0));
 }
 
-void type46(QPainter& p) {
+// Type 46: まっすぐに飛ぶ鳥 (the bird that flies straight)
+void birdFlyingStraight(QPainter& p) {
     paintSky(p, QColor(0x3a, 0xa0, 0xf0), QColor(0xc8, 0xf0, 0xff));
     paintCloud(p, {110, 80}, 120, Qt::white);
     paintCloud(p, {560, 280}, 140, Qt::white);
@@ -1601,7 +1648,8 @@ void type46(QPainter& p) {
     drawStar(p, {600, 190}, 16, QColor(0xff, 0xe0, 0x4a));
 }
 
-void type47(QPainter& p) {
+// Type 47: 国境を守る猛犬 (the fierce dog guarding the border)
+void fierceDogGuardingTheBorder(QPainter& p) {
     paintSky(p, QColor(0x8a, 0xc8, 0xf0), QColor(0xe0, 0xf4, 0xff), 220);
     // Two countries side by side, the border line between them.
     p.fillRect(QRectF(0, 220, 330, kHeight - 220), QColor(0xa8, 0xd8, 0x6a));
@@ -1632,7 +1680,8 @@ void type47(QPainter& p) {
     drawDog(p, f);
 }
 
-void type48(QPainter& p) {
+// Type 48: 磁気を帯びたイノシシ (the magnetic boar)
+void magneticBoar(QPainter& p) {
     paintPolkaDots(p, QColor(0xf0, 0xe8, 0xff), QColor(0xe0, 0xd4, 0xfa), 40, 8);
     p.fillRect(QRectF(0, 304, kWidth, 50), QColor(0xc8, 0xb8, 0xe0));
     {
@@ -1668,7 +1717,8 @@ void type48(QPainter& p) {
     drawLightning(p, toPicture(f, {-70, -230}), toPicture(f, {-50, -190}), 5);
 }
 
-void type49(QPainter& p) {
+// Type 49: ねずみ算をする大ねずみ (the big rat multiplying like rats)
+void bigRatMultiplyingLikeRats(QPainter& p) {
     paintRoom(p, QColor(0xf4, 0xe8, 0xd0), QColor(0xc8, 0x9a, 0x6a), 270);
     // Blackboard with doubling dot groups: 1, 2, 4, 8.
     QPainterPath board;
@@ -1734,7 +1784,8 @@ void type49(QPainter& p) {
     }
 }
 
-void type50(QPainter& p) {
+// Type 50: 放たれた牛 (the ox set free)
+void oxSetFree(QPainter& p) {
     Dice dice(50);
     paintSky(p, QColor(0x7a, 0xd0, 0xff), QColor(0xf0, 0xfa, 0xff), 190);
     paintSun(p, {590, 60}, 30, QColor(0xff, 0xe0, 0x4a), 12);
@@ -1774,7 +1825,8 @@ void type50(QPainter& p) {
     drawNote(p, toPicture(f, {150, -220}), 18, QColor(0x3a, 0x7a, 0x3a));
 }
 
-void type51(QPainter& p) {
+// Type 51: 理論のヨロイを着た猛虎 (the fierce tiger in armour of theory)
+void fierceTigerInArmourOfTheory(QPainter& p) {
     // Graph paper with geometry figures: the world of theory.
     p.fillRect(QRectF(0, 0, kWidth, kHeight), QColor(0xf4, 0xfa, 0xff));
     {
@@ -1815,7 +1867,8 @@ void type51(QPainter& p) {
     drawSparkle(p, toPicture(f, {0, -60}), 12, Qt::white);
 }
 
-void type52(QPainter& p) {
+// Type 52: 山を登るうさぎ (the rabbit climbing a mountain)
+void rabbitClimbingAMountain(QPainter& p) {
     paintSky(p, QColor(0x6a, 0xb8, 0xf0), QColor(0xd8, 0xf0, 0xff));
     paintCloud(p, {120, 60}, 110, Qt::white);
     paintMountains(p, {{180, 180}}, kHeight, QColor(0xa8, 0xb8, 0xd8), QColor(0xff, 0xff, 0xff));
@@ -1848,7 +1901,8 @@ void type52(QPainter& p) {
     drawFootprints(p, {40, 318}, {300, 254}, 7, QColor(0x4a, 0x7a, 0x3a, 170));
 }
 
-void type53(QPainter& p) {
+// Type 53: 気まぐれ龍神 (the fickle dragon god)
+void fickleDragonGod(QPainter& p) {
     Dice dice(53);
     // Fickle weather: sunny on one side, rainy on the other.
     p.fillRect(QRectF(0, 0, 330, kHeight), QColor(0xff, 0xe8, 0x9a));
@@ -1875,7 +1929,8 @@ void type53(QPainter& p) {
     drawNote(p, {220, 80}, 16, QColor(0x8a, 0x4a, 0x2a));
 }
 
-void type54(QPainter& p) {
+// Type 54: 大夢をむさぼる大蛇 (the great snake feasting on big dreams)
+void greatSnakeFeastingOnBigDreams(QPainter& p) {
     Dice dice(54);
     paintSky(p, QColor(0x2a, 0x1e, 0x5a), QColor(0x8a, 0x5a, 0xa8));
     paintStars(p, dice, QRectF(0, 0, kWidth, kHeight), 50, QColor(0xff, 0xf0, 0xe0));
@@ -1927,7 +1982,8 @@ void type54(QPainter& p) {
     });
 }
 
-void type55(QPainter& p) {
+// Type 55: 大平原の原生馬 (the wild horse of the great plains)
+void wildHorseOfTheGreatPlains(QPainter& p) {
     Dice dice(55);
     paintSky(p, QColor(0x5a, 0xa8, 0xe8), QColor(0xff, 0xe8, 0xc0), 230);
     paintSun(p, {110, 170}, 40, QColor(0xff, 0xd0, 0x6a), 0);
@@ -1972,7 +2028,8 @@ void type55(QPainter& p) {
     }
 }
 
-void type56(QPainter& p) {
+// Type 56: 我が道を行く頑固な羊 (the stubborn sheep going its own way)
+void stubbornSheepGoingItsOwnWay(QPainter& p) {
     Dice dice(56);
     paintSky(p, QColor(0xb8, 0xe8, 0xd8), QColor(0xf0, 0xff, 0xf6), 210);
     paintHills(p, 230, 10, 300, 0.7, QColor(0xb8, 0xd8, 0x7a));
@@ -2002,7 +2059,8 @@ void type56(QPainter& p) {
     drawDustPuff(p, toPicture(f, {70, -124}), 10, QColor(255, 255, 255));
 }
 
-void type57(QPainter& p) {
+// Type 57: 孫悟空 (Son Goku, the monkey king)
+void monkeyKingSonGoku(QPainter& p) {
     Dice dice(57);
     paintSky(p, QColor(0x5a, 0xb8, 0xf0), QColor(0xff, 0xf0, 0xd0));
     // Tall stone pillars of a faraway land.
@@ -2037,7 +2095,8 @@ void type57(QPainter& p) {
     drawSparkle(p, {560, 70}, 12, Qt::white);
 }
 
-void type58(QPainter& p) {
+// Type 58: 時を刻む不死鳥 (the phoenix keeping time)
+void phoenixKeepingTime(QPainter& p) {
     Dice dice(58);
     paintSunburst(p, {330, 190}, 24, QColor(0xa8, 0x1a, 0x3a), QColor(0xc8, 0x2a, 0x3a));
     steppedGlow(p, {330, 190}, 260, QColor(0xff, 0xb0, 0x4a));
@@ -2062,7 +2121,8 @@ void type58(QPainter& p) {
     drawFlame(p, toPicture(f, {0, -10}), 60, 60, 0.3);
 }
 
-void type59(QPainter& p) {
+// Type 59: ロマンチックなボス犬 (the romantic boss dog)
+void romanticBossDog(QPainter& p) {
     paintPolkaDots(p, QColor(0xf8, 0xd8, 0xf0), QColor(0xf0, 0xc0, 0xe4), 56, 16);
     p.fillRect(QRectF(0, 300, kWidth, 54), QColor(0xb0, 0x6a, 0x9a));
     for (int i = 0; i < 3; ++i) {
@@ -2099,7 +2159,8 @@ void type59(QPainter& p) {
     drawSparkle(p, toPicture(f, {80, -200}), 12, Qt::white);
 }
 
-void type60(QPainter& p) {
+// Type 60: 弓を引くイノシシ (the boar drawing a bow)
+void boarDrawingABow(QPainter& p) {
     Dice dice(60);
     paintSky(p, QColor(0x8a, 0xd8, 0xc8), QColor(0xe8, 0xfa, 0xf0), 210);
     paintHills(p, 220, 10, 400, 0.5, QColor(0x7a, 0xc0, 0x5a));
@@ -2125,17 +2186,68 @@ void type60(QPainter& p) {
     drawSparkle(p, {560, 196}, 14, Qt::white);
 }
 
+// Type number to composition: the one place that says which picture belongs to which type.
 const std::array<PictureType, 60> kTypes{{
-    {1, type01},  {2, type02},  {3, type03},  {4, type04},  {5, type05},  {6, type06},
-    {7, type07},  {8, type08},  {9, type09},  {10, type10}, {11, type11}, {12, type12},
-    {13, type13}, {14, type14}, {15, type15}, {16, type16}, {17, type17}, {18, type18},
-    {19, type19}, {20, type20}, {21, type21}, {22, type22}, {23, type23}, {24, type24},
-    {25, type25}, {26, type26}, {27, type27}, {28, type28}, {29, type29}, {30, type30},
-    {31, type31}, {32, type32}, {33, type33}, {34, type34}, {35, type35}, {36, type36},
-    {37, type37}, {38, type38}, {39, type39}, {40, type40}, {41, type41}, {42, type42},
-    {43, type43}, {44, type44}, {45, type45}, {46, type46}, {47, type47}, {48, type48},
-    {49, type49}, {50, type50}, {51, type51}, {52, type52}, {53, type53}, {54, type54},
-    {55, type55}, {56, type56}, {57, type57}, {58, type58}, {59, type59}, {60, type60},
+    {1, ratWithSensitiveAntennas},       // 超高感度のアンテナねずみ
+    {2, maidenWildOx},                   // 乙女の野牛
+    {3, tigerWithSacredFlame},           // 聖火を持った虎
+    {4, rabbitHammeringNails},           // 釘を打つうさぎ
+    {5, dragonDancingOverMountains},     // 山上に舞う龍
+    {6, greatSnakeOfThePrairie},         // 大草原の大蛇
+    {7, rebelRadarHorse},                // 反逆のレーダー馬
+    {8, sheepCloudOrHermit},             // 羊か、雲か、仙人か？
+    {9, monkeyFightingStraightAhead},    // 一直線の闘争猿
+    {10, passionateFightingCock},        // 激情の闘鶏
+    {11, loyalDogWithKeenNose},          // 嗅覚鋭い忠犬
+    {12, uncrownedBoarBoss},             // 無冠のいのしし親分
+    {13, freeFireRat},                   // 自由な火ねずみ
+    {14, oxWithFaintRomance},            // ほのかなロマンの牛
+    {15, tigerRunningUpToTheSummit},     // 山頂に駆け登る虎
+    {16, fickleRabbitHero},              // 正義の味方、気まぐれうさぎ
+    {17, silverWhiteDragon},             // 白銀（しらがね）の龍
+    {18, snakeThatStoppedCaring},        // 開きなおった蛇
+    {19, elegantHorseEnjoyingTheRiver},  // 川くだりを楽しむ風流馬
+    {20, sheepInTheShade},               // 木かげの羊
+    {21, spaceMonkeyOnAWhirlwind},       // つむじ風に乗ってきた宇宙猿
+    {22, phantomBird},                   // 幻の鳥
+    {23, divineDogOfTheFlameCauldron},   // 聖火台の神犬
+    {24, boarAtDawn},                    // 夜明けのいのしし
+    {25, curiousWatcherRat},             // 物見高い観察ねずみ
+    {26, weavingOx},                     // 機織り牛
+    {27, goldenTiger},                   // 金色の虎
+    {28, wistfulRabbitFromTheMoon},      // 月から来た哀愁のうさぎ
+    {29, watcherDragonInAGiantShell},    // 大貝に住む観察龍
+    {30, snakePlayingInASpringBrook},    // 春の小川で遊ぶ蛇
+    {31, unadornedUnrulyHorse},          // 飾りのないジャジャ馬
+    {32, sheepInAFlowerVeil},            // 花のベールの羊
+    {33, flyingMonkeyStruckByLightning}, // 稲妻にうたれた飛猿
+    {34, doveWithALitLantern},           // ちょうちんを灯した鳩
+    {35, untamedMountainDog},            // 家畜化しない山犬
+    {36, boarUntanglingACord},           // もつれた紐（ひも）をほどくイノシシ
+    {37, silverRat},                     // 銀色のねずみ
+    {38, patientOx},                     // 辛抱する牛
+    {39, tigerWithoutFangs},             // キバのない虎
+    {40, rabbitByTheLake},               // 湖畔のうさぎ
+    {41, dragonWithoutFangs},            // キバのない竜
+    {42, snakeHidingUnderFlowers},       // 花影にひそむ蛇
+    {43, horseOfTheFreelyBlazingSun},    // 気ままに燃える太陽の馬
+    {44, bossSheep},                     // ボス羊
+    {45, elegantMonkeyInAWistfulVeil},   // 哀愁のベールを着た風流猿
+    {46, birdFlyingStraight},            // まっすぐに飛ぶ鳥
+    {47, fierceDogGuardingTheBorder},    // 国境を守る猛犬
+    {48, magneticBoar},                  // 磁気を帯びたイノシシ
+    {49, bigRatMultiplyingLikeRats},     // ねずみ算をする大ねずみ
+    {50, oxSetFree},                     // 放たれた牛
+    {51, fierceTigerInArmourOfTheory},   // 理論のヨロイを着た猛虎
+    {52, rabbitClimbingAMountain},       // 山を登るうさぎ
+    {53, fickleDragonGod},               // 気まぐれ龍神
+    {54, greatSnakeFeastingOnBigDreams}, // 大夢をむさぼる大蛇
+    {55, wildHorseOfTheGreatPlains},     // 大平原の原生馬
+    {56, stubbornSheepGoingItsOwnWay},   // 我が道を行く頑固な羊
+    {57, monkeyKingSonGoku},             // 孫悟空
+    {58, phoenixKeepingTime},            // 時を刻む不死鳥
+    {59, romanticBossDog},               // ロマンチックなボス犬
+    {60, boarDrawingABow},               // 弓を引くイノシシ
 }};
 
 } // namespace
