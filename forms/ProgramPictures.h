@@ -5,7 +5,7 @@ class QIcon;
 
 namespace soranika {
 
-// The program's own pictures, drawn by data/pictures/generator and compiled in, so that they load
+// The program's own pictures, drawn by tools/picture-generator and compiled in, so that they load
 // without an image decoder.
 
 // The 32 x 32 program icon of every window.

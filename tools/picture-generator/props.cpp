@@ -1418,14 +1418,15 @@ void drawSnail(QPainter& painter, QPointF base, double size, const QColor& shell
     }
     ellipseInked(painter, base + QPointF(-size * 0.1, -size * 0.42), size * 0.38, size * 0.36,
                  shell, 2.5);
-    QPainterPath spiral;
-    for (int i = 0; i <= 40; ++i) {
-        const double a = i * 0.3;
-        const double r = size * 0.3 * (1 - i / 44.0);
-        const QPointF pt =
-            base + QPointF(-size * 0.1 + std::cos(a) * r, -size * 0.42 + std::sin(a) * r);
-        i == 0 ? spiral.moveTo(pt) : spiral.lineTo(pt);
-    }
+    // The shell's spiral, traced around the shell's centre and then moved onto the snail; it stops
+    // short of the centre.
+    const QPainterPath spiral =
+        polylinePath(coilPoints({.centre = QPointF(-size * 0.1, -size * 0.42),
+                                 .steps = 40,
+                                 .angleStep = 0.3,
+                                 .startRadius = size * 0.3,
+                                 .radiusStep = -size * 0.3 / 44.0}))
+            .translated(base);
     painter.setPen(inkPen(painter, 2, shell.darker(140)));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(spiral);

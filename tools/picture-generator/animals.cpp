@@ -432,13 +432,16 @@ void horseHead(QPainter& p, const Look& look) {
 void sheepHead(QPainter& p, const Look& look) {
     if (look.horns) {
         for (double side : {-1.0, 1.0}) {
-            QPainterPath curl;
-            for (int i = 0; i <= 40; ++i) {
-                const double a = i * 0.16;
-                const double r = 22 - i * 0.42;
-                const QPointF pt(side * (40 + std::cos(a) * r), -10 + std::sin(a) * r);
-                i == 0 ? curl.moveTo(pt) : curl.lineTo(pt);
+            // One curl, mirrored for the left horn.
+            std::vector<QPointF> points = coilPoints({.centre = {40, -10},
+                                                      .steps = 40,
+                                                      .angleStep = 0.16,
+                                                      .startRadius = 22,
+                                                      .radiusStep = -0.42});
+            for (QPointF& point : points) {
+                point.rx() *= side;
             }
+            const QPainterPath curl = polylinePath(points);
             tubeInked(p, curl, look.accent, 11);
         }
     }

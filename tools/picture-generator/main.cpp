@@ -188,8 +188,8 @@ int check(const std::vector<Output>& outputs, const QDir& pictures, const QDir& 
         }
     }
     if (differing > 0) {
-        std::printf("%d of the files differ: run data/pictures/generate.sh and commit the "
-                    "result\n",
+        std::printf("%d of the files differ: run tools/picture-generator/generate.sh and "
+                    "commit the result\n",
                     differing);
         return 1;
     }

@@ -70,6 +70,22 @@ QPainterPath circlePath(QPointF centre, double radius);
 QPainterPath smoothClosed(const std::vector<QPointF>& points);
 /// Open smooth curve through the points (Catmull-Rom).
 QPainterPath smoothOpen(const std::vector<QPointF>& points);
+/// Straight segments from point to point, for curves traced densely enough to look smooth.
+QPainterPath polylinePath(const std::vector<QPointF>& points);
+
+/// A spiral seen from above, or a coil seen from the side: horns, shells, dizzy eyes and
+/// snakes wound up on the ground all turn around a centre the same way.
+struct Coil {
+    QPointF centre;
+    int steps = 40;         ///< the coil has steps + 1 points
+    double angleStep = 0.3; ///< radians from one point to the next, clockwise on screen
+    double startRadius = 0; ///< at the first point
+    double radiusStep = 0;  ///< added from one point to the next: < 0 winds inwards
+    double flatten = 1;     ///< vertical squash of each turn; below 1 a coil lies on the ground
+    double rise = 0;        ///< vertical step from one point to the next; < 0 climbs
+};
+/// The points of the coil, from its start at angle 0 to its end.
+std::vector<QPointF> coilPoints(const Coil& coil);
 
 /// Fills a shape and draws the ink outline around it.
 void fillInked(QPainter& painter, const QPainterPath& shape, const QBrush& fill,

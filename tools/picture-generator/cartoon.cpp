@@ -95,6 +95,26 @@ QPainterPath smoothOpen(const std::vector<QPointF>& points) {
     return path;
 }
 
+QPainterPath polylinePath(const std::vector<QPointF>& points) {
+    QPainterPath path;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        i == 0 ? path.moveTo(points[i]) : path.lineTo(points[i]);
+    }
+    return path;
+}
+
+std::vector<QPointF> coilPoints(const Coil& coil) {
+    std::vector<QPointF> points;
+    points.reserve(std::size_t(coil.steps) + 1);
+    for (int i = 0; i <= coil.steps; ++i) {
+        const double a = i * coil.angleStep;
+        const double r = coil.startRadius + i * coil.radiusStep;
+        points.emplace_back(coil.centre.x() + std::cos(a) * r,
+                            coil.centre.y() + i * coil.rise + std::sin(a) * r * coil.flatten);
+    }
+    return points;
+}
+
 void fillInked(QPainter& painter, const QPainterPath& shape, const QBrush& fill, double inkPixels) {
     painter.setBrush(fill);
     if (inkPixels > 0) {
@@ -318,17 +338,8 @@ void roundEye(QPainter& painter, QPointF c, double s, QPointF gaze) {
 }
 
 void spiralEye(QPainter& painter, QPointF c, double s) {
-    QPainterPath spiral;
-    for (int i = 0; i <= 60; ++i) {
-        const double a = i * 0.28;
-        const double r = s * 0.9 * i / 60.0;
-        const QPointF pt = c + QPointF(std::cos(a) * r, std::sin(a) * r);
-        if (i == 0) {
-            spiral.moveTo(pt);
-        } else {
-            spiral.lineTo(pt);
-        }
-    }
+    const QPainterPath spiral = polylinePath(
+        coilPoints({.centre = c, .steps = 60, .angleStep = 0.28, .radiusStep = s * 0.9 / 60.0}));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(roundPen(kInk, s * 0.2));
     painter.drawPath(spiral);

@@ -10,10 +10,12 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
 build=${SORANIKA_PICTURE_BUILD:-/tmp/soranika-pictures-build}
+pictures="$source/data/pictures"
+icons="$source/data/icons"
 
 cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSORANIKA_PICTURE_GENERATOR=ON \
     -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target soranika-picture-generator --parallel "$(nproc)" >/dev/null
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
-    "$build/data/pictures/generator/soranika-picture-generator" "$here" --icons "$here/../icons" "$@"
-echo "pictures written to $here, icons to $(cd "$here/../icons" && pwd)"
+    "$build/tools/picture-generator/soranika-picture-generator" "$pictures" --icons "$icons" "$@"
+echo "pictures written to $pictures, icons to $icons"
