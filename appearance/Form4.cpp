@@ -69,6 +69,10 @@ const std::array<LineSpec, 5> kLines{{
 
 } // namespace
 
+std::span<const ControlSpec> Form4::controlTable() {
+    return kControls;
+}
+
 Form4::Form4() {
     setObjectName(QStringLiteral("Form4"));
     SetUpFixedWindow(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), WindowKind::Secondary);

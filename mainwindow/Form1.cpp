@@ -60,7 +60,7 @@ constexpr Qt::Alignment kTopCentre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr TwipRect kLabel8Box{3000, 5280, 3660, 225};
 constexpr TwipRect kLabel9Box{6480, 5280, 1380, 345};
 
-// The client area is 8025 x 5625 twips. Tab order follows the first twelve rows.
+// Tab order follows the first twelve rows.
 // clang-format off
 const std::array<ControlSpec, 25> kControls{{
     {.name = "Combo1(0)", .kind = ControlKind::EditableCombo, .rect = {120, 360, 855, 345},
@@ -151,6 +151,10 @@ T* Control(const QHash<QString, QWidget*>& controls, const char* name) {
 
 } // namespace
 
+std::span<const ControlSpec> Form1::controlTable() {
+    return kControls;
+}
+
 Form1::Form1(Platform& platform)
     : WindowColour([this] { return colouredForms(); })
     , platform_(platform) {
@@ -172,7 +176,7 @@ void Form1::buildControls() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Form1Client"));
     client_->setFont(MakeFont(kWindowFont));
-    SetClientSize(client_, 8025, 5625);
+    SetClientSize(client_, ClientWidthTwips, ClientHeightTwips);
     SetBackground(client_, ColourFromValue(DefaultWindowColour));
     setCentralWidget(client_);
     FitMainWindowToClient(this);
