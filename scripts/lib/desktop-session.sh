@@ -89,6 +89,31 @@ descendants() {
     done
 }
 
+# accessibility_bus_start: the accessibility bus in the D-Bus session this shell runs in (see
+# dbus-run-session), as a desktop starts it for a screen reader; waits up to 5 s for it to answer.
+accessibility_bus_start() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
+    A11Y_LAUNCHER=$!
+    A11Y_ADDRESS=$(wait_until 5 dbus-send --session --print-reply=literal --dest=org.a11y.Bus \
+        /org/a11y/bus org.a11y.Bus.GetAddress 2> /dev/null) || return 1
+    A11Y_ADDRESS=$(echo $A11Y_ADDRESS) # without the blanks dbus-send puts around it
+}
+# accessibility_bus_end: ends the launcher, its bus and the registry daemon that the bus started
+# for the program, each by its id. The registry daemon is started apart from the launcher and
+# outlives it; the bus names the process that holds the registry's name.
+accessibility_bus_end() {
+    local registry=""
+    [ -n "${A11Y_LAUNCHER:-}" ] || return 0
+    if [ -n "${A11Y_ADDRESS:-}" ]; then
+        registry=$(dbus-send --bus="$A11Y_ADDRESS" --print-reply=literal \
+            --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry \
+            2> /dev/null | awk '{ print $NF }')
+    fi
+    # shellcheck disable=SC2046 # one id a word
+    end_process $registry $(descendants "$A11Y_LAUNCHER") "$A11Y_LAUNCHER"
+}
+
 # The first visible window of process PID.
 _visible_window_of() {
     local found
