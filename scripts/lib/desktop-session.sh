@@ -96,7 +96,7 @@ accessibility_bus_start() {
     A11Y_LAUNCHER=$!
     A11Y_ADDRESS=$(wait_until 5 dbus-send --session --print-reply=literal --dest=org.a11y.Bus \
         /org/a11y/bus org.a11y.Bus.GetAddress 2> /dev/null) || return 1
-    A11Y_ADDRESS=$(echo $A11Y_ADDRESS) # without the blanks dbus-send puts around it
+    read -r A11Y_ADDRESS <<< "$A11Y_ADDRESS" # without the blanks dbus-send puts around it
 }
 # accessibility_bus_end: ends the launcher, its bus and the registry daemon that the bus started
 # for the program, each by its id. The registry daemon is started apart from the launcher and
