@@ -12,16 +12,16 @@
 # is gone) and ends the wait at once. COMMAND runs in this shell, so that it may `wait` for a
 # child; what it prints goes to standard output, so a probe prints only what it found.
 wait_until() {
-    local limit=$1 status now deadline
+    # The names are the probe's to use: the probe runs in this function and sees its locals.
+    local _wait_status _wait_deadline
+    _wait_deadline=$(($(_wait_micros) + $(_seconds_to_micros "$1")))
     shift
-    deadline=$(($(_wait_micros) + $(_seconds_to_micros "$limit")))
     while true; do
-        status=0
-        "$@" || status=$?
-        [ "$status" -eq 0 ] && return 0
-        [ "$status" -eq 125 ] && return 1
-        now=$(_wait_micros)
-        [ "$now" -lt "$deadline" ] || return 1
+        _wait_status=0
+        "$@" || _wait_status=$?
+        [ "$_wait_status" -eq 0 ] && return 0
+        [ "$_wait_status" -eq 125 ] && return 1
+        [ "$(_wait_micros)" -lt "$_wait_deadline" ] || return 1
         sleep "${WAIT_INTERVAL:-0.1}"
     done
 }
@@ -111,7 +111,7 @@ accessibility_bus_end() {
             2> /dev/null | awk '{ print $NF }')
     fi
     # shellcheck disable=SC2046 # one id a word
-    end_process $registry $(descendants "$A11Y_LAUNCHER") "$A11Y_LAUNCHER"
+    end_process "$registry" $(descendants "$A11Y_LAUNCHER") "$A11Y_LAUNCHER"
 }
 
 # The first visible window of process PID.
@@ -159,14 +159,14 @@ _window_hidden() { ! xdotool search --onlyvisible --pid "$1" 2> /dev/null | grep
 # (Return: the default button). A key sent before the box has the focus is lost, so it is tried
 # up to three times until COMMAND succeeds within 3 s; without COMMAND, until WINDOW is hidden.
 dismiss() {
-    local window=$1 key=Return
+    local _box=$1 _key=Return
     shift
-    if [ $# -gt 0 ] && [ "$1" != -- ]; then key=$1; shift; fi
+    if [ $# -gt 0 ] && [ "$1" != -- ]; then _key=$1; shift; fi
     [ "${1:-}" = -- ] && shift
-    [ $# -gt 0 ] || set -- _window_gone "$window"
+    [ $# -gt 0 ] || set -- _window_gone "$_box"
     for _ in 1 2 3; do
-        xdotool windowfocus --sync "$window" 2> /dev/null || true
-        xdotool key "$key"
+        xdotool windowfocus --sync "$_box" 2> /dev/null || true
+        xdotool key "$_key"
         wait_until 3 "$@" && return 0
     done
     return 1
