@@ -108,10 +108,11 @@ accessibility_bus_end() {
         registry=$(dbus-send --bus="$A11Y_ADDRESS" --print-reply=literal \
             --dest=org.freedesktop.DBus /org/freedesktop/DBus \
             org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry \
-            2> /dev/null | awk '{ print $NF }')
+            2> /dev/null | awk '{ print $NF }') || registry="" # the bus has gone already
     fi
     # shellcheck disable=SC2046 # one id a word
     end_process "$registry" $(descendants "$A11Y_LAUNCHER") "$A11Y_LAUNCHER"
+    A11Y_LAUNCHER="" A11Y_ADDRESS=""
 }
 
 # The first visible window of process PID.
