@@ -77,6 +77,10 @@ const FormSpec kForm{.name = "Form4",
 
 } // namespace
 
+std::span<const ControlSpec> Form4::controlTable() {
+    return kControls;
+}
+
 Form4::Form4() {
     Label5 = SetUpForm(this, kForm).get<CaptionLabel>("Label5");
     connect(Label5, &CaptionLabel::clicked, this, &Form4::homePageClicked);

@@ -60,7 +60,7 @@ constexpr Qt::Alignment kTopCentre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr TwipRect kLabel8Box{3000, 5280, 3660, 225};
 constexpr TwipRect kLabel9Box{6480, 5280, 1380, 345};
 
-// The client area is 8025 x 5625 twips. Tab order follows the first twelve rows.
+// Tab order follows the first twelve rows.
 // clang-format off
 const std::array<ControlSpec, 26> kControls{{
     {.name = "Combo1(0)", .kind = ControlKind::EditableCombo, .rect = {120, 360, 855, 345},
@@ -152,14 +152,18 @@ const std::array<LineSpec, 4> kLines{{
 const FormSpec kForm{.name = "Form1",
                      .title = ApplicationTitle,
                      .kind = WindowKind::Main,
-                     .widthTwips = 8025,
-                     .heightTwips = 5625,
+                     .widthTwips = Form1::ClientWidthTwips,
+                     .heightTwips = Form1::ClientHeightTwips,
                      .font = kWindowFont,
                      .controls = kControls,
                      .lines = kLines,
                      .background = ColourFromValue(DefaultWindowColour)};
 
 } // namespace
+
+std::span<const ControlSpec> Form1::controlTable() {
+    return kControls;
+}
 
 Form1::Form1(Platform& platform)
     : WindowColour([this] { return colouredForms(); })

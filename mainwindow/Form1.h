@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 class QAction;
 class QComboBox;
@@ -22,6 +23,7 @@ class Form2;
 class Form3;
 class Form4;
 class HistoryWindow;
+struct ControlSpec;
 struct Platform;
 struct StatusTexts;
 
@@ -36,6 +38,12 @@ class Form1 : public QMainWindow {
 public:
     explicit Form1(Platform& platform);
     ~Form1() override;
+
+    // The client area below the menu bar, and the controls on it. The test harness reads them
+    // to find a control by its name, so that no script carries a position of its own.
+    static constexpr int ClientWidthTwips = 8025;
+    static constexpr int ClientHeightTwips = 5625;
+    static std::span<const ControlSpec> controlTable();
 
     // Start-up before the window is first shown. Returns false when another copy of the program
     // runs: the user has been told and this copy must end.

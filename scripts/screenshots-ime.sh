@@ -14,28 +14,32 @@ user=soranika-ime
 "$here/scripts/setup-debian.sh" fcitx5 fcitx5-mozc fcitx5-frontend-qt6 xvfb xdotool \
     imagemagick dbus
 id "$user" > /dev/null 2>&1 || useradd -m "$user"
+. "$here/scripts/lib/desktop-session.sh"
 work=$(mktemp -d)
 chmod 777 "$work"
-trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
-exec 5> "$work/display"
-Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp > /dev/null 2>&1 & xvfb=$!
-while [ ! -s "$work/display" ]; do sleep 0.05; done
-display=":$(head -n1 "$work/display")"
+# The lib goes with the session, which runs as the user, to a folder the user can read.
+cp -r "$here/scripts/lib" "$work/lib"
+chmod -R a+rX "$work/lib"
+trap 'session_end; rm -rf "$work"' EXIT
+SESSION_KEEP_HOME=1 SESSION_SCREEN=800x600x24 session_start
+display=$DISPLAY
 
 cat > "$work/session.sh" <<'SESSION'
 #!/bin/bash
 set -u
 work=$1 program=$2
+. "$work/lib/desktop-session.sh"
 export XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$HOME/.config QT_IM_MODULE=fcitx
 mkdir -p "$XDG_CONFIG_HOME/fcitx5"
 printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' '' \
     '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '' '[Groups/0/Items/1]' 'Name=mozc' \
     'Layout=' '' '[GroupOrder]' '0=Default' > "$XDG_CONFIG_HOME/fcitx5/profile"
-fcitx5 -d --replace > /dev/null 2>&1
+# In the foreground, so that its id is known: it and all it starts (mozc_server) end by it.
+fcitx5 --replace > /dev/null 2>&1 & fcitx=$!
 sleep 3
 "$program" > /dev/null 2>&1 & app=$!
-sleep 3
-window=$(xdotool search --onlyvisible --pid $app | head -n1)
+window=$(window_of $app) || exit 1
+sleep 2
 xdotool windowfocus --sync "$window"; sleep 0.5
 fcitx5-remote -o; sleep 0.5
 xdotool key Tab; sleep 0.3; xdotool type --delay 120 60; sleep 0.5
@@ -44,7 +48,7 @@ xdotool type --delay 120 yamada; sleep 0.8
 import -window root "$work/ime-preedit.png"
 xdotool key space; sleep 0.8; xdotool key Return; sleep 0.8
 import -window root "$work/ime-converted.png"
-kill $app; pkill -u "$(id -u)" fcitx5; pkill -u "$(id -u)" mozc_server
+end_process $app $(descendants $fcitx) $fcitx
 SESSION
 chmod 755 "$work/session.sh"
 runuser -u "$user" -- env DISPLAY="$display" HOME="/home/$user" \

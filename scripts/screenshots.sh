@@ -26,8 +26,10 @@ build=${SORANIKA_BUILD:-"$here/build"}
 program="$build/program/soranika"
 docs="$here/docs"
 mkdir -p "$out" "$docs"
+export SORANIKA_CONTROL_TABLE=${SORANIKA_CONTROL_TABLE:-$build/control-table.txt}
 . "$here/scripts/lib/desktop-session.sh"
-trap 'kill ${app:-} 2>/dev/null || true; session_end' EXIT
+. "$here/scripts/lib/checks.sh"
+trap 'end_process ${app:-}; session_end' EXIT
 session_start
 
 start_program() {
@@ -46,22 +48,22 @@ focus_main() {
 }
 
 stop_program() {
-    kill $app
-    wait $app 2>/dev/null || true
+    end_process $app
+    app=
 }
 
 # Captures another window of the program, found by its size (594x525 the detail window,
 # 498x382 the explanation, 350x194 the about window, 624x432 the history window).
-capture_window() {
-    local name=$1 size=$2 other="" candidate tries=0
-    while [ -z "$other" ] && [ $tries -lt 50 ]; do
-        for candidate in $(xdotool search --onlyvisible --pid $app 2>/dev/null); do
-            [ "$(window_size "$candidate")" = "$size" ] && other=$candidate
-        done
-        tries=$((tries + 1))
-        sleep 0.1
+window_sized() {
+    local candidate
+    for candidate in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+        [ "$(window_size "$candidate")" = "$1" ] && { echo "$candidate"; return 0; }
     done
-    [ -n "$other" ] || { echo "no $size window for $name" >&2; return 1; }
+    return 1
+}
+capture_window() {
+    local name=$1 size=$2 other
+    other=$(wait_until 5 window_sized "$size") || { echo "no $size window for $name" >&2; return 1; }
     sleep 0.4
     import -window "$other" "$out/$name.png"
     echo "$out/$name.png"
@@ -69,13 +71,13 @@ capture_window() {
 
 # Captures the screen around the main window, with a margin for boxes that stand over it.
 capture() {
-    local name=$1 margin=${2:-0} position
+    local name=$1 margin=${2:-0} position left top
     position=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-    set -- $position
+    read -r left top <<< "$position"
     local size
     size=$(window_size "$window")
     local width=${size%x*} height=${size#*x}
-    import -window root -crop "$((width + 2 * margin))x$((height + 2 * margin))+$(($1 - margin))+$(($2 - margin))" \
+    import -window root -crop "$((width + 2 * margin))x$((height + 2 * margin))+$((left - margin))+$((top - margin))" \
         +repage "$out/$name.png"
     echo "$out/$name.png"
 }
@@ -98,18 +100,11 @@ enter_reading() {
     xdotool type "${6:-}"
 }
 
-# Clicks a button of the right-hand column by the top of its box in pixels of the client area.
-click_button() {
-    local top=$1 size menu_height
-    size=$(window_size "$window")
-    menu_height=$(( ${size#*x} - 375 ))
-    xdotool mousemove --window "$window" 488 $((menu_height + top + 20)) click 1
-    sleep 0.4
-}
-click_appraise() { click_button 64; }
-click_detail() { click_button 112; }
-click_record() { click_button 160; }
-click_clear() { click_button 256; }
+# The buttons of the right-hand column, by their names in the control table.
+click_appraise() { CLICK_SETTLE=0.4 click_control "$window" Form1 Command1; }
+click_detail() { CLICK_SETTLE=0.4 click_control "$window" Form1 Command5; }
+click_record() { CLICK_SETTLE=0.4 click_control "$window" Form1 btnKioku; }
+click_clear() { CLICK_SETTLE=0.4 click_control "$window" Form1 Command3; }
 
 start_program
 capture main-fresh

@@ -15,8 +15,10 @@ version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLi
 # The build-time tools come from the native build.
 "$here/scripts/build.sh" "$here/build" > "$here/build.log" 2>&1 ||
     { tail -n 40 "$here/build.log"; exit 1; }
+# CTest runs the suites under Wine, in the runtime folder scripts/windows/run-suites.sh lays out.
 "$qt/bin/qt-cmake" -G Ninja -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_TESTING=ON -DSORANIKA_HOST_TOOLS="$here/build" > "$build.configure.log" 2>&1 ||
+    -DBUILD_TESTING=ON -DSORANIKA_HOST_TOOLS="$here/build" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$here/scripts/windows/wine-run.sh;$build/suites" > "$build.configure.log" 2>&1 ||
     { tail -n 40 "$build.configure.log"; exit 1; }
 ninja -C "$build" soranika soranika-cli > "$build.log" 2>&1 ||
     { grep -E "FAILED|error" "$build.log" | head -n 20; exit 1; }
@@ -44,6 +46,7 @@ cp /usr/share/qt6/translations/qtbase_ja.qm "$folder/translations/"
 # The portable zip, and the installer (its uninstaller removes exactly the files it installed).
 zip_name="soranika-$version-windows-x86_64.zip"
 (cd "$package" && zip -q -r "$zip_name" soranika)
+# shellcheck disable=SC2016 # $INSTDIR is the installer's own
 (cd "$folder" && {
     find . -type f | sed 's|^\./||; s|/|\\|g; s|^|    Delete "$INSTDIR\\|; s|$|"|'
     find . -mindepth 1 -depth -type d | sed 's|^\./||; s|/|\\|g; s|^|    RMDir "$INSTDIR\\|; s|$|"|'

@@ -4,16 +4,19 @@
 # copy, Quit. Checks the history file's bytes against those the Linux program writes for the same
 # entry at the same moment, and the settings in the registry. Keeps screenshots in SHOTS.
 #   window-checks.sh INSTALLED_FOLDER LINUX_PROGRAM_FOLDER SHOTS
-# WINEPREFIX names the Wine prefix the program is installed in. Prints PASS and FAIL lines; the
-# exit status is the number of failures.
+# WINEPREFIX names the Wine prefix the program is installed in; SORANIKA_CONTROL_TABLE the control
+# table of the Linux build (its build folder's control-table.txt by default), which the clicks
+# follow. Prints PASS and FAIL lines and a count; exits 1 when a check failed.
 set -uo pipefail
 installed=${1:?usage: window-checks.sh INSTALLED_FOLDER LINUX_PROGRAM_FOLDER SHOTS}
 linux_program=${2:?usage: window-checks.sh INSTALLED_FOLDER LINUX_PROGRAM_FOLDER SHOTS}
 shots=${3:?usage: window-checks.sh INSTALLED_FOLDER LINUX_PROGRAM_FOLDER SHOTS}
 : "${WINEPREFIX:?WINEPREFIX must name the prefix the program is installed in}"
 export WINEDEBUG=-all
+export SORANIKA_CONTROL_TABLE=${SORANIKA_CONTROL_TABLE:-$linux_program/../control-table.txt}
 . "$(dirname "$0")/../lib/desktop-session.sh"
-trap 'kill -9 ${app:-} ${second:-} ${linux:-} 2>/dev/null; wineserver -k 2>/dev/null; session_end' EXIT
+. "$(dirname "$0")/../lib/checks.sh"
+trap 'end_process ${app:-} ${second:-} ${linux:-} ${notepad_pid:-}; wineserver -k 2>/dev/null; session_end' EXIT
 session_start
 mkdir -p "$shots"
 # Wine takes its ANSI code page from the locale: 932, as on a Japanese Windows. The locale is
@@ -22,58 +25,16 @@ mkdir -p "$SESSION_DIR/locale"
 localedef -i ja_JP -f UTF-8 "$SESSION_DIR/locale/ja_JP.UTF-8" 2> /dev/null
 export LOCPATH="$SESSION_DIR/locale" LANG=ja_JP.UTF-8
 
-failures=0
-pass() { echo "PASS: $*"; }
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 key='HKCU\Software\vobrel\OrganizationDefaults\section1'
 # Prints the value $1 of the program's settings in the registry.
 setting() {
     wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"
 }
-# Clicks a button of the main window by its centre in the client area, below the menu bar.
-click() {
-    xdotool mousemove --window "$window" "$1" $((menu_height + $2)) click 1
-    sleep 0.5
-}
-# Opens the menu whose title is at $1 pixels from the left of the menu bar. A click, as the keyboard
-# focus is not the program's after another program's window has gone.
+# Opens the menu whose title is at $1 pixels from the left of the menu bar of main window $2. A
+# click, as the keyboard focus is not the program's after another program's window has gone.
 open_menu() {
-    xdotool mousemove --window "$window" "$1" $((menu_height / 2)) click 1
+    xdotool mousemove --window "$2" "$1" $(($(client_top "$2" Form1) / 2)) click 1
     sleep 0.3
-}
-# Waits up to 15 s for a visible window whose name matches $1 and prints its id.
-window_named() {
-    local found tries=0
-    while [ $tries -lt 150 ]; do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        tries=$((tries + 1))
-        sleep 0.1
-    done
-    return 1
-}
-# Waits up to 6 s for a visible window of the program besides the main window (a dialog, a message,
-# the about window) and prints its id.
-second_window() {
-    local found tries=0
-    while [ $tries -lt 30 ]; do
-        found=$(xdotool search --onlyvisible --pid $app 2>/dev/null | grep -v "^$window\$" | head -n 1)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        tries=$((tries + 1))
-        sleep 0.2
-    done
-    return 1
-}
-# Waits up to 3 s until the main window is the program's only visible window again.
-main_window_alone() {
-    local tries
-    for tries in $(seq 10); do
-        xdotool search --onlyvisible --pid $app 2>/dev/null | grep -qv "^$window\$" || return 0
-        sleep 0.3
-    done
 }
 # The colour of pixel ($2, $3) of window $1 as "#RRGGBB".
 pixel() {
@@ -91,7 +52,7 @@ appraise() {
     xdotool type 5
     xdotool key Tab
     xdotool type 12
-    click 488 84
+    click_control "$1" Form1 Command1 # 鑑　定
 }
 
 wine reg delete 'HKCU\Software\vobrel' /f > /dev/null 2>&1
@@ -106,22 +67,20 @@ wine reg add "$key" /v Color /t REG_SZ /d 16769248 /f > /dev/null 2>&1
 
 (cd "$installed" && exec wine soranika.exe) > "$SESSION_DIR/wine.log" 2>&1 &
 app=$!
-window=$(window_of $app) || { cat "$SESSION_DIR/wine.log"; fail "the installed program shows no window"; exit "$failures"; }
-size=$(window_size "$window")
-menu_height=$((${size#*x} - 375))
+window=$(window_of $app) || { cat "$SESSION_DIR/wine.log"; give_up "the installed program shows no window"; }
+menu_height=$(client_top "$window" Form1)
 sleep 1
 colour=$(pixel "$window" 4 $((menu_height + 30)))
-[ "$colour" = "#E0E0FF" ] && pass "the main window opens in the colour from the registry" ||
+if [ "$colour" = "#E0E0FF" ]; then
+    pass "the main window opens in the colour from the registry"
+else
     fail "the main window's colour is $colour, not #E0E0FF from the registry"
+fi
 
 appraise "$window"
 import -window "$window" "$shots/main-window.png"
-click 488 180
-tries=0
-while [ ! -s "$installed/SanRireki.txt" ] && [ $tries -lt 50 ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-done
+click_control "$window" Form1 btnKioku # 記　録
+wait_until 5 test -s "$installed/SanRireki.txt"
 recorded=$(iconv -f CP932 -t UTF-8 "$installed/SanRireki.txt" 2>/dev/null | tr -d '\r' |
     sed -n 's/^鑑定日：//p')
 if grep -q "生年月日：S60/5/12" <(iconv -f CP932 -t UTF-8 "$installed/SanRireki.txt" 2>/dev/null); then
@@ -129,9 +88,11 @@ if grep -q "生年月日：S60/5/12" <(iconv -f CP932 -t UTF-8 "$installed/SanRi
 else
     fail "no reading of S60/5/12 in $installed/SanRireki.txt"
 fi
-[ "$(setting Rireki)" = 1 ] && [ -n "$recorded" ] && [ "$(setting Time)" = "$recorded" ] &&
-    pass "Rireki 1 and Time $recorded read back from the registry" ||
+if [ "$(setting Rireki)" = 1 ] && [ -n "$recorded" ] && [ "$(setting Time)" = "$recorded" ]; then
+    pass "Rireki 1 and Time $recorded read back from the registry"
+else
     fail "registry after Record: Rireki '$(setting Rireki)', Time '$(setting Time)', history '$recorded'"
+fi
 
 # The Linux program, its clock held at the moment the Windows one recorded, typed the same way.
 linux_copy="$SESSION_DIR/linux-program"
@@ -145,17 +106,12 @@ LC_ALL=C.UTF-8 LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FA
     "$linux_copy/soranika" > /dev/null 2>&1 &
 linux=$!
 if linux_window=$(window_of $linux); then
-    saved_window=$window
-    window=$linux_window
-    menu_height=$(($(window_size "$window" | sed 's/.*x//') - 375))
-    appraise "$window"
-    click 488 180
-    sleep 0.5
-    window=$saved_window
-    menu_height=$((${size#*x} - 375))
-    xdotool mousemove --window "$linux_window" 488 $(($(window_size "$linux_window" | sed 's/.*x//') - 375 + 324)) click 1
+    appraise "$linux_window"
+    click_control "$linux_window" Form1 btnKioku # 記　録
+    click_control "$linux_window" Form1 Command2 # 終　了
 fi
-wait_exit $linux 10 || kill -9 $linux 2>/dev/null
+wait_exit $linux 10 || end_process $linux
+linux=
 if cmp -s "$linux_copy/SanRireki.txt" "$installed/SanRireki.txt"; then
     pass "the history file's bytes are those the Linux program writes ($(stat -c %s "$installed/SanRireki.txt") bytes)"
 else
@@ -164,8 +120,8 @@ fi
 
 # 印　刷 answers with a window: Windows' print dialog, or, where no printer is set up (as in a
 # fresh Wine prefix), a message that says so.
-click 488 228
-answer=$(second_window) || answer=""
+click_control "$window" Form1 Command4 # 印　刷
+answer=$(other_window $app "$window" 6) || answer=""
 if [ -n "$answer" ]; then
     sleep 0.5
     import -window "$answer" "$shots/print.png"
@@ -173,12 +129,12 @@ if [ -n "$answer" ]; then
     xdotool mousemove --window "$answer" 10 10 click 1
     sleep 0.3
     xdotool key Escape
-    main_window_alone
+    window_alone $app "$window"
 else
     fail "印　刷 did nothing that can be seen"
 fi
 
-click 488 132
+click_control "$window" Form1 Command5 # 詳細表示
 if detail=$(window_named '^詳細表示$'); then
     sleep 1
     import -window "$detail" "$shots/detail-window.png"
@@ -187,34 +143,37 @@ if detail=$(window_named '^詳細表示$'); then
     xdotool mousemove --window "$detail" 10 10 click 1
     sleep 0.3
     xdotool key alt+F4
-    for tries in 1 2 3 4 5 6 7 8 9 10; do
-        xdotool search --onlyvisible --name '^詳細表示$' > /dev/null 2>&1 || break
-        sleep 0.3
-    done
-    xdotool search --onlyvisible --name '^詳細表示$' > /dev/null 2>&1 &&
+    no_window_named '^詳細表示$' ||
         { import -window root "$shots/debug-close.png"; fail "Alt+F4 did not close the detail window"; }
 else
     fail "no detail window"
 fi
 
 # 履歴表示 is the first entry of the file menu: Wine's notepad opens the history file.
-open_menu 20
+open_menu 20 "$window"
 xdotool key Down Return
 if notepad=$(window_named 'SanRireki'); then
     sleep 1
     import -window "$notepad" "$shots/history-in-notepad.png"
     pass "履歴表示 opens SanRireki.txt in notepad ($(xdotool getwindowname "$notepad"))"
-    pkill -f 'notepad.exe' 2> /dev/null
-    sleep 0.5
+    # Wine starts notepad apart from the program, not as its child: the window names the process
+    # that shows it, and that one is ended, never the program itself.
+    notepad_pid=$(xdotool getwindowpid "$notepad" 2> /dev/null)
+    if [ -n "$notepad_pid" ] && [ "$notepad_pid" != "$app" ]; then
+        end_process "$notepad_pid"
+        no_window_named 'SanRireki' || fail "notepad (process $notepad_pid) did not end"
+    else
+        fail "notepad's window names no process of its own ('$notepad_pid')"
+    fi
 else
     fail "履歴表示 opened no notepad window"
 fi
 
 # フォーム色を変更, the first entry: the colour dialog, with Qt's Japanese texts shipped beside
 # the program. Cancelled, it keeps the colour.
-open_menu 85
+open_menu 85 "$window"
 xdotool key Down Return
-dialog=$(second_window) || dialog=""
+dialog=$(other_window $app "$window" 6) || dialog=""
 if [ -n "$dialog" ] && [ "$(xdotool getwindowname "$dialog")" = 色を選択 ]; then
     sleep 0.5
     import -window "$dialog" "$shots/colour-dialog.png"
@@ -222,43 +181,44 @@ if [ -n "$dialog" ] && [ "$(xdotool getwindowname "$dialog")" = 色を選択 ]; 
     # キャンセル is the last button, at the dialog's bottom right.
     dialog_size=$(window_size "$dialog")
     xdotool mousemove --window "$dialog" $((${dialog_size%x*} - 49)) $((${dialog_size#*x} - 23)) click 1
-    main_window_alone
+    window_alone $app "$window"
 else
+    # shellcheck disable=SC2016 # the quotes are part of the message
     fail "フォーム色を変更: ${dialog:+a window named '$(xdotool getwindowname "$dialog")'}${dialog:-no dialog}"
 fi
 
 # フォーム色を元に戻す, the second entry of the options menu, stores the default colour.
-open_menu 85
+open_menu 85 "$window"
 xdotool key Down Down Return
 sleep 0.5
-[ "$(setting Color)" = 12632319 ] && [ "$(pixel "$window" 4 $((menu_height + 30)))" = "#FFC0C0" ] &&
-    pass "フォーム色を元に戻す stores Color 12632319 and shows it" ||
+if [ "$(setting Color)" = 12632319 ] && [ "$(pixel "$window" 4 $((menu_height + 30)))" = "#FFC0C0" ]; then
+    pass "フォーム色を元に戻す stores Color 12632319 and shows it"
+else
     fail "after フォーム色を元に戻す: Color '$(setting Color)', window $(pixel "$window" 4 $((menu_height + 30)))"
+fi
 
 # ﾊﾞｰｼﾞｮﾝ, the second entry of the help menu: the about window, whose link opens the home page
 # through ShellExecuteA.
-open_menu 145
+open_menu 145 "$window"
 xdotool key Down Down Return
-about=$(second_window) || about=""
+about=$(other_window $app "$window" 6) || about=""
 if [ -n "$about" ]; then
     sleep 0.5
     import -window "$about" "$shots/about.png"
-    # The link's text starts at (24, 96) of the window.
-    xdotool mousemove --window "$about" 60 103 click 1
-    for tries in $(seq 25); do
-        [ -s "$SESSION_DIR/opened.txt" ] && break
-        sleep 0.2
-    done
-    expected=$(sed -n 's/.*HomePageAddress = QStringLiteral("\(.*\)");/\1/p' \
-        "$(dirname "$0")/../../appearance/ProductInfo.h")
+    # The link's text starts at its box's left edge, and may be shorter than the box.
+    click_control "$about" Form4 Label5 36
+    wait_until 5 test -s "$SESSION_DIR/opened.txt"
+    expected=$(control_text Form4 Label5)
     opened=$(cat "$SESSION_DIR/opened.txt" 2>/dev/null)
-    [ -n "$expected" ] && [ "$opened" = "$expected" ] &&
-        pass "the about window's link opens $opened through ShellExecuteA" ||
+    if [ -n "$expected" ] && [ "$opened" = "$expected" ]; then
+        pass "the about window's link opens $opened through ShellExecuteA"
+    else
         fail "the about window's link opened '$opened', not '$expected'"
+    fi
     xdotool mousemove --window "$about" 10 150 click 1
     sleep 0.3
     xdotool key alt+F4
-    main_window_alone
+    window_alone $app "$window"
 else
     fail "ﾊﾞｰｼﾞｮﾝ opened no window"
 fi
@@ -269,11 +229,7 @@ second=$!
 if box=$(window_of $second); then
     sleep 0.5
     import -window "$box" "$shots/second-copy.png"
-    for attempt in 1 2 3; do
-        xdotool windowfocus --sync "$box" 2>/dev/null
-        xdotool key Return
-        wait_exit $second 3 && break
-    done
+    dismiss "$box" -- wait_exit $second 0
 fi
 if ! kill -0 $second 2>/dev/null && kill -0 $app 2>/dev/null; then
     pass "a second copy is refused and ends; the first runs on"
@@ -281,7 +237,10 @@ else
     fail "a second copy was not refused"
 fi
 
-click 488 324
-wait_exit $app 10 && [ "$EXIT_STATUS" = 0 ] && pass "終　了 ends the program" ||
+click_control "$window" Form1 Command2 # 終　了
+if wait_exit $app 10 && [ "$EXIT_STATUS" = 0 ]; then
+    pass "終　了 ends the program"
+else
     fail "終　了 did not end the program"
-exit "$failures"
+fi
+check_summary

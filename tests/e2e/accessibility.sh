@@ -11,23 +11,9 @@ if [ -z "${SORANIKA_A11Y_SESSION:-}" ]; then
     exec env SORANIKA_A11Y_SESSION=1 dbus-run-session -- "$0" "$@"
 fi
 . "$here/../../scripts/lib/desktop-session.sh"
-registry_before=$(pgrep -f at-spi2-registryd || true)
-cleanup() {
-    kill ${app:-} ${launcher:-} 2>/dev/null || true
-    # The registry daemon outlives its bus: end ours by its process id.
-    for pid in $(pgrep -f at-spi2-registryd || true); do
-        grep -qw "$pid" <<< "$registry_before" || kill "$pid" 2>/dev/null || true
-    done
-    session_end
-}
-trap cleanup EXIT
+trap 'end_process ${app:-}; accessibility_bus_end; session_end' EXIT
 session_start
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 & launcher=$!
-for _ in $(seq 50); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        > /dev/null 2>&1 && break
-    sleep 0.1
-done
+accessibility_bus_start || echo "the accessibility bus does not answer yet"
 # Qt builds its accessibility tree only when asked at start-up.
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" > /dev/null 2>&1 & app=$!
 window_of $app > /dev/null || { echo "FAIL: the program shows no window"; exit 1; }

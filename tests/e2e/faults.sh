@@ -7,13 +7,10 @@
 set -euo pipefail
 program_source=${1:?usage: faults.sh PATH/TO/soranika}
 . "$(dirname "$0")/../../scripts/lib/desktop-session.sh"
-trap 'kill -9 ${app:-} 2>/dev/null || true; umount "${disk:-/nonexistent}" 2>/dev/null || true; session_end' EXIT
+. "$(dirname "$0")/../../scripts/lib/checks.sh"
+trap 'end_process ${app:-}; umount "${disk:-/nonexistent}" 2>/dev/null || true; session_end' EXIT
 session_start
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-passed=0
-skipped=0
-pass() { echo "PASS: $*"; passed=$((passed + 1)); }
 main_size=535x
 
 # A program folder of its own, so that its files can be damaged.
@@ -27,58 +24,41 @@ install_program
 
 start() {
     "$folder/soranika" & app=$!
-    window=$(window_of $app) || fail "$1: no window"
-    case "$(window_size "$window")" in $main_size*) ;; *) fail "$1: no main window";; esac
+    window=$(window_of $app) || give_up "$1: no window"
+    case "$(window_size "$window")" in $main_size*) ;; *) give_up "$1: no main window";; esac
     xdotool windowfocus --sync "$window"
     sleep 0.3
 }
-stop() { kill $app 2>/dev/null || true; wait $app 2>/dev/null || true; }
+stop() { end_process $app; app=; }
 
-# Waits up to 5 s for a visible window of the program other than the main window.
-other_window() {
-    local tries=0 candidate
-    while [ $tries -lt 50 ]; do
-        for candidate in $(xdotool search --onlyvisible --pid $app 2>/dev/null); do
-            [ "$candidate" != "$window" ] && { echo "$candidate"; return 0; }
-        done
-        tries=$((tries + 1))
-        sleep 0.1
-    done
-    return 1
-}
 keep() {
     [ -n "${SORANIKA_TEST_OUTPUT:-}" ] || return 0
     mkdir -p "$SORANIKA_TEST_OUTPUT"
     import -window "$2" "$SORANIKA_TEST_OUTPUT/$1.png"
 }
-click_button() { # top of the button in client pixels
-    local size menu_height
-    size=$(window_size "$window")
-    menu_height=$(( ${size#*x} - 375 ))
-    xdotool mousemove --window "$window" 488 $((menu_height + $1 + 20)) click 1
-    sleep 0.4
+# Types 昭和60年5月12日 into the main window and presses 鑑　定 and 記　録.
+appraise_and_record() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    sleep 0.3
+    xdotool key ctrl+a; xdotool type 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
+    xdotool type 5; xdotool key Tab; xdotool type 12
+    click_control "$window" Form1 Command1 # 鑑　定
+    click_control "$window" Form1 btnKioku # 記　録
 }
-# Appraises 昭和60年5月12日 and presses 記　録; prints the message box that follows. A key typed
-# before the window had the focus gives the one-line "appraise first" box instead of the
-# report, which is three lines and more: then the entry is typed again.
+# Appraises and records; prints the message box that follows. A key typed before the window had
+# the focus gives the one-line "appraise first" box instead of the report, which is three lines
+# and more: then the entry is typed again.
 record_and_report() {
-    local attempt box size
-    for attempt in 1 2 3; do
-        xdotool windowfocus --sync "$window" 2>/dev/null || true
-        sleep 0.3
-        xdotool key ctrl+a; xdotool type 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
-        xdotool type 5; xdotool key Tab; xdotool type 12
-        click_button 64  # 鑑　定
-        click_button 160 # 記　録
-        box=$(other_window) || return 1
+    local box size
+    for _ in 1 2 3; do
+        appraise_and_record
+        box=$(other_window $app "$window") || return 1
         size=$(window_size "$box")
         if [ "${size#*x}" -ge 90 ]; then
             echo "$box"
             return 0
         fi
-        xdotool windowfocus --sync "$box" 2>/dev/null || true
-        xdotool key Return
-        sleep 0.3
+        dismiss "$box"
     done
     return 1
 }
@@ -88,11 +68,10 @@ record_and_report() {
 rm -rf "$XDG_CONFIG_HOME"
 touch "$XDG_CONFIG_HOME"
 start "settings folder is a file"
-box=$(record_and_report) || fail "Record with unsavable settings said nothing"
+box=$(record_and_report) || give_up "Record with unsavable settings said nothing"
 keep record-settings-not-saved "$box"
-xdotool windowfocus --sync "$box" 2>/dev/null || true
-xdotool key Return
-grep -q . "$folder/SanRireki.txt" || fail "the entry was not recorded"
+dismiss "$box"
+grep -q . "$folder/SanRireki.txt" || give_up "the entry was not recorded"
 stop
 rm -f "$XDG_CONFIG_HOME"
 mkdir -p "$XDG_CONFIG_HOME"
@@ -103,12 +82,10 @@ rm -f "$folder/readme.txt"
 mkfifo "$folder/readme.txt"
 start "help file is a pipe"
 xdotool key alt+h Return
-box=$(other_window) || fail "説明 froze on a named pipe"
+box=$(other_window $app "$window") || give_up "説明 froze on a named pipe"
 keep help-pipe "$box"
-xdotool windowfocus --sync "$box" 2>/dev/null || true
-xdotool key Return
-sleep 0.3
-kill -0 $app || fail "the program ended"
+dismiss "$box"
+kill -0 $app || give_up "the program ended"
 stop
 rm -f "$folder/readme.txt"
 pass "a help file that is a named pipe does not freeze the window"
@@ -125,16 +102,15 @@ if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=64k soranika-test "$disk" 2>/dev
     rm -f "$folder/SanRireki.txt"
     ln -s "$disk/SanRireki.txt" "$folder/SanRireki.txt"
     start "full disk"
-    box=$(record_and_report) || fail "Record on a full disk said nothing"
+    box=$(record_and_report) || give_up "Record on a full disk said nothing"
     keep record-full-disk "$box"
-    [ "$(md5sum < "$disk/SanRireki.txt")" = "$before" ] || fail "the history changed on a full disk"
-    [ -L "$folder/SanRireki.txt" ] || fail "the link to the history is gone"
+    [ "$(md5sum < "$disk/SanRireki.txt")" = "$before" ] || give_up "the history changed on a full disk"
+    [ -L "$folder/SanRireki.txt" ] || give_up "the link to the history is gone"
     stop
     umount "$disk"
     pass "Record on a full disk leaves the history as it was and says so"
 else
-    echo "SKIP: a full disk needs root and tmpfs"
-    skipped=$((skipped + 1))
+    skip "a full disk needs root and tmpfs"
 fi
 
 # 4. A settings file of binary garbage, which Qt can neither read nor write over: at start-up it
@@ -142,27 +118,23 @@ fi
 head -c 65536 /dev/urandom > "$XDG_CONFIG_HOME/vobrel.conf"
 garbage=$(md5sum < "$XDG_CONFIG_HOME/vobrel.conf")
 "$folder/soranika" & app=$!
-box=$(window_of $app) || fail "a garbled settings file: no window"
-case "$(window_size "$box")" in $main_size*) fail "a garbled settings file: nothing said" ;; esac
+box=$(window_of $app) || give_up "a garbled settings file: no window"
+case "$(window_size "$box")" in $main_size*) give_up "a garbled settings file: nothing said" ;; esac
 keep settings-set-aside "$box"
-xdotool windowfocus --sync "$box" 2>/dev/null || true
-xdotool key Return
-for _ in $(seq 50); do
-    window=$(window_of $app) || fail "a garbled settings file: no main window"
-    case "$(window_size "$window")" in $main_size*) break ;; esac
-    sleep 0.1
-done
+# The message goes, then the main window comes.
+main_window_of() {
+    local found
+    found=$(_visible_window_of "$1") || return
+    case "$(window_size "$found")" in $main_size*) echo "$found" ;; *) return 1 ;; esac
+}
+dismiss "$box" || give_up "a garbled settings file: the message does not go"
+window=$(wait_until 5 main_window_of $app) || give_up "a garbled settings file: no main window"
 kept=("$XDG_CONFIG_HOME"/vobrel.conf.damaged-*)
-[ ${#kept[@]} = 1 ] && [ "$(md5sum < "${kept[0]}")" = "$garbage" ] ||
-    fail "the garbled settings file was not kept, unchanged, beside the new one"
-xdotool windowfocus --sync "$window"
-sleep 0.3
-xdotool key ctrl+a; xdotool type 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
-xdotool type 5; xdotool key Tab; xdotool type 12
-click_button 64  # 鑑　定
-click_button 160 # 記　録
-for _ in $(seq 30); do grep -q '^Rireki=1' "$XDG_CONFIG_HOME/vobrel.conf" 2>/dev/null && break; sleep 0.1; done
-grep -q '^Rireki=1' "$XDG_CONFIG_HOME/vobrel.conf" || fail "Record did not count in a fresh store"
+{ [ ${#kept[@]} = 1 ] && [ "$(md5sum < "${kept[0]}")" = "$garbage" ]; } ||
+    give_up "the garbled settings file was not kept, unchanged, beside the new one"
+appraise_and_record
+wait_until 3 grep -q '^Rireki=1' "$XDG_CONFIG_HOME/vobrel.conf" 2>/dev/null ||
+    give_up "Record did not count in a fresh store"
 stop
 pass "a garbled settings file is kept aside, said once, and the program counts again"
-echo "$passed passed, 0 failed, $skipped skipped"
+check_summary

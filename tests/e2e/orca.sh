@@ -15,18 +15,10 @@ if [ -z "${SORANIKA_ORCA_SESSION:-}" ]; then
     exec env SORANIKA_ORCA_SESSION=1 dbus-run-session -- "$0" "$@"
 fi
 . "$here/../../scripts/lib/desktop-session.sh"
-registry_before=$(pgrep -f at-spi2-registryd || true)
 cleanup() {
-    kill ${orca_pid:-} ${app:-} ${launcher:-} 2>/dev/null || true
-    # Orca may take its time, or not end at all, when told to stop.
-    if [ -n "${orca_pid:-}" ]; then
-        for _ in $(seq 20); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$orca_pid" 2>/dev/null || true
-        wait "$orca_pid" 2>/dev/null || true
-    fi
-    for pid in $(pgrep -f at-spi2-registryd || true); do
-        grep -qw "$pid" <<< "$registry_before" || kill "$pid" 2>/dev/null || true
-    done
+    # Orca may take its time, or not end at all, when told to stop: end_process kills it then.
+    end_process ${orca_pid:-} ${app:-}
+    accessibility_bus_end
     if [ -n "${SORANIKA_ORCA_KEEP_LOG:-}" ] && [ -n "${log:-}" ]; then
         cp "$log" "$SORANIKA_ORCA_KEEP_LOG" || true
         cp "$SESSION_DIR/orca.log" "$SORANIKA_ORCA_KEEP_LOG.orca" || true
@@ -36,12 +28,7 @@ cleanup() {
 trap cleanup EXIT
 session_start
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 & launcher=$!
-for _ in $(seq 50); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        > /dev/null 2>&1 && break
-    sleep 0.1
-done
+accessibility_bus_start || echo "the accessibility bus does not answer yet"
 # The program keeps its history beside itself: a copy of it in the session folder, so that the
 # test's records never reach the build's own.
 cp -r "$(dirname "$program")" "$SESSION_DIR/program"

@@ -74,8 +74,14 @@ for point in proc sys dev dev/pts dev/shm; do
     mount --bind "/$point" "$root/$point"
     mounted+=("$root/$point")
 done
-mkdir -p "$root/tmp/package-check"
+# The checks with the helpers they share and the control table they click by, which a build of
+# the same source writes (scripts/build.sh).
+table=${SORANIKA_CONTROL_TABLE:-$here/build/control-table.txt}
+[ -s "$table" ] || { echo "no control table at $table: build first (scripts/build.sh)" >&2; exit 1; }
+mkdir -p "$root/tmp/package-check/lib"
 cp "$deb" "$here/tests/package/install-check.sh" "$here/tests/package/user-session.sh" \
     "$root/tmp/package-check/"
+cp "$table" "$root/tmp/package-check/control-table.txt"
+cp "$here"/scripts/lib/*.sh "$root/tmp/package-check/lib/"
 chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LC_ALL=C.UTF-8 \
     bash /tmp/package-check/install-check.sh "/tmp/package-check/$(basename "$deb")"

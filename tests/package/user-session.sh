@@ -1,64 +1,51 @@
 #!/usr/bin/env bash
 # As one account of a machine with the package installed: starts /usr/bin/soranika in an X server
 # of its own and records a reading (record), shows the history (view) or clears it (clear).
+# The shared helpers come from lib/ beside this script, or from the source tree's scripts/lib;
+# the control table from SORANIKA_CONTROL_TABLE or control-table.txt beside this script.
 set -euo pipefail
 action=${1:?usage: user-session.sh record|view|clear}
+here=$(cd "$(dirname "$0")" && pwd)
+lib="$here/lib"
+[ -d "$lib" ] || lib="$here/../../scripts/lib"
+. "$lib/desktop-session.sh"
+. "$lib/checks.sh"
+export SORANIKA_CONTROL_TABLE=${SORANIKA_CONTROL_TABLE:-$here/control-table.txt}
 fail() {
     echo "FAIL ($USER, $action): $*" >&2
     exit 1
 }
-export XDG_RUNTIME_DIR=/tmp/runtime-$USER
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-exec 5> "$XDG_RUNTIME_DIR/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp > "$XDG_RUNTIME_DIR/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill ${app:-} $xvfb 2> /dev/null || true' EXIT
-for _ in $(seq 100); do [ -s "$XDG_RUNTIME_DIR/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$XDG_RUNTIME_DIR/display")"
+# The account's own home and settings: the history goes to its data folder.
+SESSION_KEEP_HOME=1
+trap 'end_process ${app:-}; session_end' EXIT
+session_start
 
-soranika > "$XDG_RUNTIME_DIR/program.log" 2>&1 &
+soranika > "$SESSION_DIR/program.log" 2>&1 &
 app=$!
-windows() { xdotool search --onlyvisible --pid $app 2> /dev/null || true; }
-for _ in $(seq 150); do [ -n "$(windows)" ] && break; sleep 0.1; done
-window=$(windows | head -n1)
-[ -n "$window" ] || fail "no window"
+window=$(window_of $app) || fail "no window"
 xdotool windowfocus --sync "$window"
 sleep 0.5
-# Waits up to 5 s for a second window (a message box, the history window) and prints it.
-another() {
-    for _ in $(seq 50); do
-        for w in $(windows); do [ "$w" != "$window" ] && { echo "$w"; return 0; }; done
-        sleep 0.1
-    done
-    return 1
-}
-button() { # the top of a button of the right-hand column, in client pixels
-    local size
-    size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-    xdotool mousemove --window "$window" 488 $((${size#*x} - 375 + $1 + 20)) click 1
-    sleep 0.5
-}
 history=$HOME/.local/share/soranika/SanRireki.txt
 case $action in
 record)
     xdotool key ctrl+a; xdotool type 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
     xdotool type 5; xdotool key Tab; xdotool type 12
-    button 64  # 鑑　定
-    button 160 # 記　録
-    for _ in $(seq 50); do [ -s "$history" ] && break; sleep 0.1; done
-    [ -s "$history" ] || fail "Record wrote no $history"
+    click_control "$window" Form1 Command1 # 鑑　定
+    click_control "$window" Form1 btnKioku # 記　録
+    wait_until 5 test -s "$history" || fail "Record wrote no $history"
     ;;
 view)
     xdotool key alt+f Return # ﾌｧｲﾙ → 履歴表示
-    another > /dev/null || fail "履歴表示 shows no window"
+    other_window $app "$window" > /dev/null || fail "履歴表示 shows no window"
     ;;
 clear)
     xdotool key alt+f Down Return # ﾌｧｲﾙ → 履歴クリア, then its confirmation
-    box=$(another) || fail "履歴クリア asks nothing"
-    xdotool windowfocus --sync "$box" 2> /dev/null || true
-    xdotool key Return
-    for _ in $(seq 50); do [ "$(stat -c %s "$history")" = 2 ] && break; sleep 0.1; done
+    box=$(other_window $app "$window") || fail "履歴クリア asks nothing"
+    dismiss "$box" || fail "履歴クリア's question does not go"
+    history_cleared() { [ "$(stat -c %s "$history" 2> /dev/null)" = 2 ]; }
+    wait_until 5 history_cleared || true # install-check.sh says what is wrong
     ;;
 esac
-kill $app
+end_process $app
+app=
 echo "ok: $USER $action"
