@@ -21,13 +21,13 @@ const std::array<ControlSpec, 1> kControls{{
      .accessibleName = QStringLiteral("ソラニカの説明")},
 }};
 
-const FormSpec kForm{.name = "Form2",
-                     .title = kCaption,
-                     .kind = WindowKind::Secondary,
-                     .widthTwips = 7470,
-                     .heightTwips = 5730,
-                     .font = {.points = 12},
-                     .controls = kControls};
+const FormDesign kForm{.name = "Form2",
+                       .title = kCaption,
+                       .kind = WindowKind::Secondary,
+                       .widthTwips = 7470,
+                       .heightTwips = 5730,
+                       .font = {.points = 12},
+                       .controls = kControls};
 
 } // namespace
 

@@ -66,14 +66,14 @@ const std::array<LineSpec, 5> kLines{{
     {.name = "Line5", .from = {120, 1320}, .to = {240, 1320}},
 }};
 
-const FormSpec kForm{.name = "Form4",
-                     .title = QStringLiteral("ﾊﾞｰｼﾞｮﾝ"),
-                     .kind = WindowKind::Secondary,
-                     .widthTwips = 5250,
-                     .heightTwips = 2910,
-                     .font = {.points = 11.25},
-                     .controls = kControls,
-                     .lines = kLines};
+const FormDesign kForm{.name = "Form4",
+                       .title = QStringLiteral("ﾊﾞｰｼﾞｮﾝ"),
+                       .kind = WindowKind::Secondary,
+                       .widthTwips = 5250,
+                       .heightTwips = 2910,
+                       .font = {.points = 11.25},
+                       .controls = kControls,
+                       .lines = kLines};
 
 } // namespace
 

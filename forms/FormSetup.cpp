@@ -6,30 +6,30 @@ namespace soranika {
 
 namespace {
 
-BuiltControls BuildClientArea(QWidget* clientArea, const FormSpec& spec) {
-    SetClientSize(clientArea, spec.widthTwips, spec.heightTwips);
-    clientArea->setFont(MakeFont(spec.font));
-    BuiltControls controls = BuildControls(clientArea, spec.controls, spec.lines);
+BuiltControls BuildClientArea(QWidget* clientArea, const FormDesign& design) {
+    SetClientSize(clientArea, design.widthTwips, design.heightTwips);
+    clientArea->setFont(MakeFont(design.font));
+    BuiltControls controls = BuildControls(clientArea, design.controls, design.lines);
     // After the controls: each label's text is checked against the colour it stands on.
-    if (spec.background.isValid())
-        SetBackground(clientArea, spec.background);
+    if (design.background.isValid())
+        SetBackground(clientArea, design.background);
     return controls;
 }
 
 } // namespace
 
-BuiltControls SetUpForm(QWidget* window, const FormSpec& spec) {
-    window->setObjectName(QString::fromLatin1(spec.name));
-    SetUpFixedWindow(window, spec.title, spec.kind);
-    return BuildClientArea(window, spec);
+BuiltControls SetUpForm(QWidget* window, const FormDesign& design) {
+    window->setObjectName(QString::fromLatin1(design.name));
+    SetUpFixedWindow(window, design.title, design.kind);
+    return BuildClientArea(window, design);
 }
 
-BuiltControls SetUpForm(QMainWindow* window, const FormSpec& spec) {
-    window->setObjectName(QString::fromLatin1(spec.name));
-    SetUpFixedWindow(window, spec.title, spec.kind);
+BuiltControls SetUpForm(QMainWindow* window, const FormDesign& design) {
+    window->setObjectName(QString::fromLatin1(design.name));
+    SetUpFixedWindow(window, design.title, design.kind);
     auto* clientArea = new QWidget(window);
     clientArea->setObjectName(window->objectName() + QStringLiteral("Client"));
-    BuiltControls controls = BuildClientArea(clientArea, spec);
+    BuiltControls controls = BuildClientArea(clientArea, design);
     window->setCentralWidget(clientArea);
     FitMainWindowToClient(window);
     return controls;

@@ -16,7 +16,7 @@ namespace soranika {
 
 // Everything that makes one of the program's windows: what it is called, the size of its client
 // area, the font its controls take unless their row says another, and its table.
-struct FormSpec {
+struct FormDesign {
     const char* name; // the designer's name, also the window's objectName
     QString title;
     WindowKind kind;
@@ -28,12 +28,12 @@ struct FormSpec {
     QColor background = {}; // invalid: the colour the program gives the window later
 };
 
-// Makes a window that is its own client area as `spec` says, and builds its table on it.
-BuiltControls SetUpForm(QWidget* window, const FormSpec& spec);
+// Makes a window that is its own client area as `design` says, and builds its table on it.
+BuiltControls SetUpForm(QWidget* window, const FormDesign& design);
 
-// Makes a main window as `spec` says: its client area, named after it with "Client", becomes the
+// Makes a main window as `design` says: its client area, named after it with "Client", becomes the
 // central widget below the menu bar, and the window takes the client area's size. The controls'
 // form() is the client area.
-BuiltControls SetUpForm(QMainWindow* window, const FormSpec& spec);
+BuiltControls SetUpForm(QMainWindow* window, const FormDesign& design);
 
 } // namespace soranika

@@ -149,15 +149,15 @@ const std::array<LineSpec, 4> kLines{{
     {.name = "Line4", .from = {240, 855}, .to = {6600, 855}, .colour = QPalette::Light},
 }};
 
-const FormSpec kForm{.name = "Form1",
-                     .title = ApplicationTitle,
-                     .kind = WindowKind::Main,
-                     .widthTwips = Form1::ClientWidthTwips,
-                     .heightTwips = Form1::ClientHeightTwips,
-                     .font = kWindowFont,
-                     .controls = kControls,
-                     .lines = kLines,
-                     .background = ColourFromValue(DefaultWindowColour)};
+const FormDesign kForm{.name = "Form1",
+                       .title = ApplicationTitle,
+                       .kind = WindowKind::Main,
+                       .widthTwips = Form1::ClientWidthTwips,
+                       .heightTwips = Form1::ClientHeightTwips,
+                       .font = kWindowFont,
+                       .controls = kControls,
+                       .lines = kLines,
+                       .background = ColourFromValue(DefaultWindowColour)};
 
 } // namespace
 

@@ -78,14 +78,14 @@ const std::array<LineSpec, 2> kLines{{
      .colour = kRuleColour},
 }};
 
-const FormSpec kForm{.name = "Form3",
-                     .title = QStringLiteral("詳細表示"),
-                     .kind = WindowKind::Secondary,
-                     .widthTwips = 8910,
-                     .heightTwips = 7875,
-                     .font = {.points = 12},
-                     .controls = kControls,
-                     .lines = kLines};
+const FormDesign kForm{.name = "Form3",
+                       .title = QStringLiteral("詳細表示"),
+                       .kind = WindowKind::Secondary,
+                       .widthTwips = 8910,
+                       .heightTwips = 7875,
+                       .font = {.points = 12},
+                       .controls = kControls,
+                       .lines = kLines};
 
 } // namespace
 

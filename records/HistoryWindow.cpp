@@ -28,13 +28,13 @@ const std::array<ControlSpec, 3> kControls{{
 }};
 // clang-format on
 
-const FormSpec kForm{.name = "HistoryWindow",
-                     .title = QStringLiteral("履歴表示"),
-                     .kind = WindowKind::Secondary,
-                     .widthTwips = 9360,
-                     .heightTwips = 6480,
-                     .font = {.points = 12},
-                     .controls = kControls};
+const FormDesign kForm{.name = "HistoryWindow",
+                       .title = QStringLiteral("履歴表示"),
+                       .kind = WindowKind::Secondary,
+                       .widthTwips = 9360,
+                       .heightTwips = 6480,
+                       .font = {.points = 12},
+                       .controls = kControls};
 
 QString DataSize(qint64 bytes) {
     return QLocale(QLocale::Japanese)
