@@ -86,7 +86,7 @@ capture() {
 enter_reading() {
     local era=$1 year=$2 month=$3 day=$4
     xdotool key ctrl+a
-    xdotool type "$era"
+    type_text "$era"
     xdotool key Tab
     xdotool key ctrl+a
     xdotool type "$year"
@@ -95,9 +95,9 @@ enter_reading() {
     xdotool key Tab
     xdotool type "$day"
     xdotool key Tab
-    xdotool type "${5:-}"
+    type_text "${5:-}"
     xdotool key Tab
-    xdotool type "${6:-}"
+    type_text "${6:-}"
 }
 
 # The buttons of the right-hand column, by their names in the control table.

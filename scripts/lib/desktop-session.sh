@@ -180,6 +180,12 @@ _window_gone() {
     _window_hidden "$pid" "$1"
 }
 
+# Types $1 into the focused box. xdotool types a character the keyboard lacks (every kanji) by
+# remapping a spare key to it; a program that reads the key after the next remap gets the next
+# character, so on a busy machine the default 12 ms between keys lost characters (山田花子 came out
+# as 山). A wider gap costs a fraction of a second and keeps them.
+type_text() { xdotool type --delay 80 "$1"; }
+
 # Prints "WIDTHxHEIGHT" of window $1.
 window_size() {
     xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'

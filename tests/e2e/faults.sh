@@ -40,7 +40,7 @@ keep() {
 appraise_and_record() {
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     sleep 0.3
-    xdotool key ctrl+a; xdotool type 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
+    xdotool key ctrl+a; type_text 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
     xdotool type 5; xdotool key Tab; xdotool type 12
     click_control "$window" Form1 Command1 # 鑑　定
     click_control "$window" Form1 btnKioku # 記　録
