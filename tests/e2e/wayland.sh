@@ -271,16 +271,62 @@ exercise() { # NAME W H COMMAND...
     pass "$name window: minimise, maximise, close and Escape; the program answers"
 }
 show_detail() { focus_main; press Command5; }
-menu() { # ACCESS-KEY DOWNS: opens a menu of the main window and takes its entry
-    focus_main
-    xdotool key "alt+$1"
-    sleep 0.6 # the menu is a window of its own, shown after a round trip to weston
-    [ "$2" = 0 ] || xdotool key --repeat "$2" Down
-    xdotool key Return
+# The first and last column of title N (0 ﾌｧｲﾙ, 1 ｵﾌﾟｼｮﾝ, 2 ヘルプ) of the main window's menu
+# bar, from the left of its client area, as the screen was last looked at: the bar's columns that
+# hold dark text, in runs parted by gaps wider than a space.
+menu_title() {
+    convert "$now" -crop 535x$menu_height+$mx+$main_top +repage -colorspace gray -threshold 50% \
+        -scale 535x1! -depth 8 gray:- | od -An -v -tu1 -w1 | awk -v want="$1" '
+        $1 < 250 {
+            column = NR - 1
+            if (seen && column - last > 10) title++
+            seen = 1
+            last = column
+            if (title == want) { if (first == "") first = column; end = column }
+        }
+        END { if (first == "") exit 1; print first, end }'
 }
-show_about() { menu h 1; }
-show_explanation() { menu h 0; }
-show_history() { menu f 0; }
+# pixels_of BOX COLOUR: how many pixels of the box WxH+X+Y show COLOUR (RRGGBB), as the screen was
+# last looked at.
+pixels_of() {
+    convert "$now" -crop "$1" +repage -fill black +opaque "#$2" -fill white -opaque "#$2" \
+        -format '%[fx:int(mean * w * h + 0.5)]' info:
+}
+# pixel_at X Y: the colour (RRGGBB) of a pixel, as the screen was last looked at.
+pixel_at() {
+    convert "$now" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'
+}
+# A menu is open when the 80 x 20 pixels below its title, the main window's own, are covered, and
+# closed again once its title has lost the colour it was marked with while open (a window that its
+# entry brings up may be over the place where the menu was).
+menu_shown() { look; [ "$(pixels_of "$1" "$window_colour")" -lt 200 ]; }
+menu_gone() { look; [ "$(pixels_of "$1" "$2")" -lt $(($3 / 5)) ]; }
+# Opens menu N of the main window and takes its entry ENTRY (0 the first). With the pointer: when
+# the main window is clicked, weston brings back a secondary window minimised over it and gives
+# that one the keys, so an access key would not reach the menu bar. Keys go to the menu only once
+# it is up, a round trip to weston later (on a busy machine a fixed 0.6 s was too short); a menu
+# opened by the pointer has no entry chosen, and the first Down chooses the first. Once the menu
+# is gone its entry has run: a window it brings up anew is where it will stay.
+menu() { # N ENTRY
+    local first end title strip marked marked_pixels
+    look
+    read -r first end <<< "$(menu_title "$1")" || give_up "no title $1 in the main window's menu bar"
+    title=$((end - first + 9))x$menu_height+$((mx + first - 4))+$main_top
+    strip=80x20+$((mx + first - 4))+$my
+    click $((mx + (first + end) / 2)) $((main_top + menu_height / 2))
+    WAIT_INTERVAL=0.2 wait_until 10 menu_shown "$strip" || give_up "menu $1 does not open"
+    marked=$(pixel_at $((mx + first - 2)) $((main_top + menu_height / 2)))
+    marked_pixels=$(pixels_of "$title" "$marked")
+    xdotool key --repeat $(($2 + 1)) Down
+    xdotool key Return
+    # The pointer leaves, so that the title is not marked for being under it.
+    xdotool mousemove $((output_width + 100)) $((output_height + 100))
+    WAIT_INTERVAL=0.2 wait_until 10 menu_gone "$title" "$marked" "$marked_pixels" ||
+        give_up "menu $1 stays open"
+}
+show_about() { menu 2 1; }
+show_explanation() { menu 2 0; }
+show_history() { menu 0 0; }
 exercise detail 594 525 show_detail
 exercise about 350 194 show_about
 exercise explanation 498 382 show_explanation
