@@ -270,14 +270,7 @@ bool Form1::Form_Load() {
         platform_.messages.show(nullptr, {.text = QStringLiteral("既に起動されています")});
         return false;
     }
-    // A store it can neither read nor write over would refuse every later count and colour.
-    if (const auto setAside =
-            ProgramSettings::SetAsideUnusableStore(platform_.settings, platform_.clock.now()))
-        platform_.messages.show(nullptr, StoreSetAsideMessage(*setAside));
-    // Every file is named by its full path; a folder that cannot be the working folder costs
-    // nothing more than the habit of the program it follows.
-    (void)platform_.folder.makeWorkingFolder();
-    const StartupView view = ReadStartupSettings(platform_.settings);
+    const StartupView view = StartProgram(platform_);
     WindowColour.apply(view.windowColour);
     showStatus(view.status);
     adjustSize();

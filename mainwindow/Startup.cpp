@@ -1,5 +1,10 @@
 #include "Startup.h"
 
+#include "Clock.h"
+#include "HistoryEntry.h"
+#include "HistoryJournal.h"
+#include "Platform.h"
+#include "ProgramFolder.h"
 #include "ProgramSettings.h"
 #include "SettingsStore.h"
 #include "WindowColour.h"
@@ -21,6 +26,19 @@ StartupView ReadStartupSettings(const SettingsStore& store) {
     view.windowColour = IsUnset(colour) ? DefaultWindowColour
                                         : ParseColourText(colour).value_or(DefaultWindowColour);
     return view;
+}
+
+StartupView StartProgram(Platform& platform) {
+    // A store it can neither read nor write over would refuse every later count and colour.
+    if (const auto setAside =
+            ProgramSettings::SetAsideUnusableStore(platform.settings, platform.clock.now()))
+        platform.messages.show(nullptr, StoreSetAsideMessage(*setAside));
+    FinishInterruptedHistoryChange(platform.folder.historyFilePath(HistoryFileName),
+                                   platform.settings);
+    // Every file is named by its full path; a folder that cannot be the working folder costs
+    // nothing more than the habit of the program it follows.
+    (void)platform.folder.makeWorkingFolder();
+    return ReadStartupSettings(platform.settings);
 }
 
 Message StoreSetAsideMessage(const SetAsideStore& setAside) {

@@ -1,5 +1,7 @@
 #include "ProgramFolder.h"
 
+#include "DurableFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -15,7 +17,7 @@ QString ProgramFolder::historyFilePath(const QString& name) const {
 }
 
 void ProgramFolder::makeHistoryFolder() const {
-    QDir().mkpath(historyFolder());
+    (void)MakeFolderDurably(historyFolder());
 }
 
 InstallLayout BuiltInstallLayout() {

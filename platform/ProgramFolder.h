@@ -19,8 +19,8 @@ public:
     QString filePath(const QString& name) const;
     // The history file of that name, in the history folder.
     QString historyFilePath(const QString& name) const;
-    // Makes the history folder and the folders above it when they are missing. What cannot be
-    // made is left for the write that follows to report, with its reason.
+    // Makes the history folder and the folders above it when they are missing, so that they
+    // last. What cannot be made is left for the write that follows to report, with its reason.
     void makeHistoryFolder() const;
 };
 

@@ -9,25 +9,11 @@ QString Read(const SettingsStore& store, const QString& key) {
 }
 
 Result<> Write(SettingsStore& store, const QString& key, const QString& text) {
-    return store.writeSetting(Application, Section, key, text);
+    return store.writeSettings(Application, Section, {{key, text}});
 }
 
-Result<> WriteTogether(SettingsStore& store,
-                       const QList<std::pair<QString, QString>>& keysAndTexts) {
-    QList<std::pair<QString, QString>> earlier;
-    for (const auto& [key, text] : keysAndTexts) {
-        const QString before = Read(store, key);
-        if (Result<> written = Write(store, key, text); written.failed()) {
-            // A key that was absent comes back as "", which every reader takes the same way. A
-            // store that has just refused a write may refuse these too: there is nothing more
-            // to do about that than to report the first refusal.
-            for (auto undo = earlier.crbegin(); undo != earlier.crend(); ++undo)
-                (void)Write(store, undo->first, undo->second);
-            return written;
-        }
-        earlier.append({key, before == AbsentText ? QString() : before});
-    }
-    return {};
+Result<> WriteTogether(SettingsStore& store, const SettingTexts& keysAndTexts) {
+    return store.writeSettings(Application, Section, keysAndTexts);
 }
 
 QString Location(const SettingsStore& store) {

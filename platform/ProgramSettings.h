@@ -4,11 +4,9 @@
 #include "SettingsStore.h"
 
 #include <QDateTime>
-#include <QList>
 #include <QString>
 
 #include <optional>
-#include <utility>
 
 namespace soranika {
 
@@ -33,10 +31,8 @@ inline bool IsUnset(const QString& text) {
 QString Read(const SettingsStore& store, const QString& key);
 Result<> Write(SettingsStore& store, const QString& key, const QString& text);
 
-// Writes several keys in the order given, all of them or none: when one cannot be stored, the
-// keys written before it get their earlier texts back, and the failure is that key's.
-Result<> WriteTogether(SettingsStore& store,
-                       const QList<std::pair<QString, QString>>& keysAndTexts);
+// Writes several keys in one step: all of them or none, also across a power cut.
+Result<> WriteTogether(SettingsStore& store, const SettingTexts& keysAndTexts);
 
 // Where the program's settings are kept, for messages that say what could not be saved.
 QString Location(const SettingsStore& store);

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include "DurableFiles.h"
 #include "RegularFile.h"
 
 #include <QDir>
@@ -105,24 +106,41 @@ QString QtSettingsStore::readSetting(const QString& application, const QString& 
     return value.isValid() ? value.toString() : defaultText;
 }
 
-Result<> QtSettingsStore::writeSetting(const QString& application, const QString& section,
-                                       const QString& key, const QString& text) {
+Result<> QtSettingsStore::writeSettings(const QString& application, const QString& section,
+                                        const SettingTexts& keysAndTexts) {
     if (const auto unusable = UnusableStoreFile(application))
         return Failure{*unusable};
+#if !defined(Q_OS_WIN) && !defined(Q_OS_DARWIN)
+    // Qt would make a missing folder itself, but not make it last. One that cannot be made is
+    // reported by the write, with its reason.
+    (void)MakeFolderDurably(QFileInfo(StoreFilePath(application)).absolutePath());
+#endif
     QSettings settings = OpenStore(application);
-    const QString keyPath = KeyPath(section, key);
-    const QVariant previous = settings.value(keyPath);
-    settings.setValue(keyPath, text);
+    QList<std::pair<QString, QVariant>> earlier; // not valid where a key was absent
+    for (const auto& [key, text] : keysAndTexts) {
+        const QString keyPath = KeyPath(section, key);
+        earlier.append({keyPath, settings.value(keyPath)});
+        settings.setValue(keyPath, text);
+    }
     settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return {};
-    // QSettings keeps an unwritten value in its process-wide cache, where later reads would find
-    // it. Put the stored one back, so that the program goes on with what the file holds.
-    if (previous.isValid())
-        settings.setValue(keyPath, previous);
-    else
-        settings.remove(keyPath);
-    return Failure{WhyNotWritten(settings.fileName())};
+    if (settings.status() != QSettings::NoError) {
+        // QSettings keeps unwritten values in its process-wide cache, where later reads would
+        // find them. Put the stored ones back, so that the program goes on with what the file
+        // holds.
+        for (auto key = earlier.crbegin(); key != earlier.crend(); ++key) {
+            if (key->second.isValid())
+                settings.setValue(key->first, key->second);
+            else
+                settings.remove(key->first);
+        }
+        return Failure{WhyNotWritten(settings.fileName())};
+    }
+#if !defined(Q_OS_WIN) && !defined(Q_OS_DARWIN)
+    // The new file is in place; its name lasts once the folder is synced.
+    return SyncFolder(QFileInfo(settings.fileName()).absolutePath());
+#else
+    return {};
+#endif
 }
 
 std::optional<SetAsideStore> QtSettingsStore::setAsideUnusableStore(const QString& application,
@@ -150,6 +168,8 @@ std::optional<SetAsideStore> QtSettingsStore::setAsideUnusableStore(const QStrin
     // A folder that takes no new name keeps the file where it is; every write then says why.
     if (!QFile::rename(path, keptAs))
         return std::nullopt;
+    // Should the new name not last, the next start finds the file again and moves it again.
+    (void)SyncFolder(info.absolutePath());
     return SetAsideStore{QDir::toNativeSeparators(path), QDir::toNativeSeparators(keptAs), reason};
 #endif
 }

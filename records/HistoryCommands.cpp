@@ -2,8 +2,10 @@
 
 #include "Clock.h"
 #include "Desktop.h"
+#include "DurableFiles.h"
 #include "HistoryEntry.h"
 #include "HistoryFile.h"
+#include "HistoryJournal.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "ProgramFolder.h"
@@ -12,6 +14,7 @@
 #include "SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <algorithm>
 
@@ -63,23 +66,38 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
     const QString path = platform.folder.historyFilePath(HistoryFileName);
     platform.folder.makeHistoryFolder(); // the first Record of a user of a system-wide install
     const QByteArray entry = EncodeHistoryEntry(HistoryEntryLines(reading, name, memo, now));
-    if (const Result<> appended = AppendWhole(path, entry); appended.failed()) {
+    const QString count = NextRecordCount(Read(platform.settings, RecordCountKey));
+
+    // The journal goes first, so that a cut before the count is stored undoes the entry.
+    QString journal;
+    const auto noteFirst = [&](const AppendStart& start) {
+        journal = RecordJournalPath(start.target);
+        return WriteRecordJournal(start.target, {start.lengthBefore, start.existed, count});
+    };
+    if (const Result<> appended = AppendWhole(path, entry, noteFirst); appended.failed()) {
+        if (!journal.isEmpty())
+            (void)RemoveFileDurably(journal);
         WarnOfFile(platform, parent,
                    QStringLiteral("鑑定結果を履歴ファイルに記録できませんでした。"), path,
                    appended.reason());
         return std::nullopt;
     }
 
-    const QString count = NextRecordCount(Read(platform.settings, RecordCountKey));
-    if (const Result<> stored =
-            WriteTogether(platform.settings, {{RecordCountKey, count}, {RecordTimeKey, now}});
-        stored.failed()) {
+    const Result<> stored =
+        WriteTogether(platform.settings, {{RecordCountKey, count}, {RecordTimeKey, now}});
+    if (stored.failed()) {
+        // The entry stays, as the user is told; the journal goes for good, lest a later start
+        // take it for a Record cut short and undo the entry.
+        (void)RemoveFileDurably(journal);
         WarnNotSaved(platform, parent,
                      QStringLiteral("鑑定結果は履歴ファイルに記録しましたが、"
                                     "記録件数と日時を保存できませんでした。"),
                      stored.reason());
         return std::nullopt;
     }
+    // Not synced: should a cut bring the journal back, the next start finds its count stored
+    // and only removes it.
+    (void)QFile::remove(journal);
     return StatusTexts::AfterRecord(now, count);
 }
 
@@ -105,12 +123,13 @@ void ClearHistory(Platform& platform, QWidget* parent,
         return;
 
     // The emptied file waits beside the history until the settings are cleared too; a failure
-    // of either leaves both as they were.
+    // of either leaves both as they were, and a cut in between is finished or undone by the next
+    // start (HistoryJournal.h).
     const QString path = platform.folder.historyFilePath(HistoryFileName);
     platform.folder.makeHistoryFolder();
     const QString fileFailure = QStringLiteral("履歴ファイルを削除できませんでした。");
     PendingReplacement emptied(path);
-    if (const Result<> written = emptied.write(QByteArrayLiteral("\r\n")); written.failed()) {
+    if (const Result<> written = emptied.write(EmptiedHistory); written.failed()) {
         WarnOfFile(platform, parent, fileFailure, path, written.reason());
         return;
     }
@@ -125,13 +144,19 @@ void ClearHistory(Platform& platform, QWidget* parent,
         return;
     }
     if (const Result<> committed = emptied.commit(); committed.failed()) {
-        const auto unset = [](const QString& text) {
-            return IsUnset(text) ? QString() : text;
-        };
-        // The store took the cleared values a moment ago and takes the old ones back alike; if
-        // it refuses now, the file's failure is still the one to report.
-        (void)WriteTogether(platform.settings, {{RecordCountKey, unset(countBefore)},
-                                                {RecordTimeKey, unset(timeBefore)}});
+        if (emptied.inPlace()) {
+            // Emptied, but its folder could not be synced: the history and the cleared settings
+            // agree, and that is what the labels show.
+            showStatus(StatusTexts::AfterClear());
+        } else {
+            const auto unset = [](const QString& text) {
+                return IsUnset(text) ? QString() : text;
+            };
+            // The store took the cleared values a moment ago and takes the old ones back alike;
+            // if it refuses now, the file's failure is still the one to report.
+            (void)WriteTogether(platform.settings, {{RecordCountKey, unset(countBefore)},
+                                                    {RecordTimeKey, unset(timeBefore)}});
+        }
         WarnOfFile(platform, parent, fileFailure, path, committed.reason());
         return;
     }

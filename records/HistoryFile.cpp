@@ -1,5 +1,6 @@
 #include "HistoryFile.h"
 
+#include "DurableFiles.h"
 #include "RegularFile.h"
 
 #include <QFile>
@@ -15,7 +16,8 @@ QString FinalLinkTarget(const QString& path) {
     return info.filePath();
 }
 
-Result<> AppendWhole(const QString& path, const QByteArray& bytes) {
+Result<> AppendWhole(const QString& path, const QByteArray& bytes,
+                     const std::function<Result<>(const AppendStart&)>& beforeWriting) {
     // Undoing a failed first write removes the file the links lead to, never a link.
     const QString target = FinalLinkTarget(path);
     const bool existed = QFileInfo::exists(target);
@@ -23,6 +25,19 @@ Result<> AppendWhole(const QString& path, const QByteArray& bytes) {
     if (Result<> opened = OpenRegularFile(file, target, true); opened.failed())
         return opened;
     const qint64 before = file.size();
+    const auto undo = [&](const QString& reason) -> Result<> {
+        // Undone as far as the system lets it; the failure reported is the one that counts.
+        (void)file.resize(before);
+        (void)SyncFileData(file);
+        file.close();
+        if (!existed)
+            (void)RemoveFileDurably(target);
+        return Failure{reason};
+    };
+    if (beforeWriting) {
+        if (const Result<> ready = beforeWriting({target, before, existed}); ready.failed())
+            return undo(ready.reason());
+    }
     qint64 written = 0;
     while (written < bytes.size()) {
         // A disk that fills up part-way takes some bytes and then refuses the rest; asking again
@@ -32,44 +47,46 @@ Result<> AppendWhole(const QString& path, const QByteArray& bytes) {
             break;
         written += taken;
     }
-    if (written == bytes.size()) {
-        file.close();
-        return {};
-    }
-    const QString reason = file.errorString();
-    // Undone as far as the system lets it; the failure reported is the one that counts.
-    (void)file.resize(before);
+    if (written != bytes.size())
+        return undo(file.errorString());
+    if (const Result<> synced = SyncFileData(file); synced.failed())
+        return undo(synced.reason());
     file.close();
-    if (!existed)
-        (void)QFile::remove(target);
-    return Failure{reason};
+    return {};
+}
+
+QString PendingReplacementPath(const QString& target) {
+    return target + QStringLiteral("-new");
 }
 
 PendingReplacement::PendingReplacement(const QString& path)
-    : path_(path)
-    , file_(path) {}
+    : target_(FinalLinkTarget(path))
+    , pending_(PendingReplacementPath(target_)) {}
+
+PendingReplacement::~PendingReplacement() {
+    // Gone for good, so that no later start takes it for a replacement cut short.
+    if (written_)
+        (void)RemoveFileDurably(pending_);
+}
 
 Result<> PendingReplacement::write(const QByteArray& bytes) {
     // A pipe or a device in its place is left alone, not replaced by a file.
-    const QFileInfo target(FinalLinkTarget(path_));
+    const QFileInfo target(target_);
     if (target.exists() && !target.isFile())
         return Failure{NotARegularFileReason()};
-    // Unbuffered, so that a full disk shows at this write; QSaveFile would otherwise find it only
-    // while committing, and put the short file in place all the same.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Failure{file_.errorString()};
-    if (file_.write(bytes) != bytes.size()) {
-        const QString reason = file_.errorString();
-        file_.cancelWriting();
-        return Failure{reason};
-    }
-    return {};
+    if (const Result<> written = WriteFileDurably(pending_, bytes, target_); written.failed())
+        return written;
+    written_ = true;
+    return SyncFolder(QFileInfo(pending_).absolutePath());
 }
 
 Result<> PendingReplacement::commit() {
-    if (!file_.commit())
-        return Failure{file_.errorString()};
-    return {};
+    const Result<> replaced = ReplaceFileDurably(pending_, target_);
+    inPlace_ = !QFileInfo::exists(pending_);
+    if (!inPlace_)
+        (void)RemoveFileDurably(pending_);
+    written_ = false;
+    return replaced;
 }
 
 } // namespace soranika

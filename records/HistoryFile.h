@@ -3,8 +3,9 @@
 #include "Result.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
+
+#include <functional>
 
 namespace soranika {
 
@@ -12,24 +13,47 @@ namespace soranika {
 // link (to a file, or to a file not made yet): the writing goes to the file the links lead to,
 // and the links stay as they are. A failure carries the system's reason.
 
-// Appends the bytes at the end of the file, creating it when absent. The whole block is written
-// or nothing: after a failure the file is cut back to its old length (or removed again when this
-// call created it), byte for byte as it was. The file is never read.
-Result<> AppendWhole(const QString& path, const QByteArray& bytes);
+// Where an append begins: the file the links lead to, its length and whether it was there.
+struct AppendStart {
+    QString target;
+    qint64 lengthBefore = 0;
+    bool existed = false;
+};
 
-// New content for the file, written beside it first and put in its place only by commit(), in
-// one step: until then, and after any failure, the file is as it was. Dropped when not
+// Appends the bytes at the end of the file, creating it when absent, and syncs them: when it
+// returns, they last. The whole block is written or nothing: after a failure the file is cut
+// back to its old length (or removed again when this call created it), byte for byte as it was.
+// `beforeWriting` runs once the file is open, before its first byte is written; when it fails,
+// nothing is written and its failure is the one returned. The file is never read.
+Result<> AppendWhole(const QString& path, const QByteArray& bytes,
+                     const std::function<Result<>(const AppendStart&)>& beforeWriting = {});
+
+// New content for the file, written and synced beside it first (under PendingReplacementPath,
+// where a start after a power cut finds it) and put in its place only by commit(), in one step
+// that lasts: until then, and after any failure, the file is as it was. Dropped when not
 // committed.
 class PendingReplacement {
 public:
     explicit PendingReplacement(const QString& path);
+    ~PendingReplacement();
+    PendingReplacement(const PendingReplacement&) = delete;
+    PendingReplacement& operator=(const PendingReplacement&) = delete;
+
     Result<> write(const QByteArray& bytes);
     Result<> commit();
+    // Whether the new content took the file's place, also when commit() failed afterwards (the
+    // folder could not be synced).
+    bool inPlace() const { return inPlace_; }
 
 private:
-    QString path_;
-    QSaveFile file_;
+    QString target_;
+    QString pending_;
+    bool written_ = false;
+    bool inPlace_ = false;
 };
+
+// Where the new content of the file that `target` names waits until it is put in place.
+QString PendingReplacementPath(const QString& target);
 
 // The file that a chain of links ends at, also when that file does not exist yet; the path
 // itself when it is no link.

@@ -12,6 +12,7 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "HistoryEntry.h"
+#include "HistoryJournal.h"
 #include "HistoryWindow.h"
 #include "JapaneseFonts.h"
 #include "LineControl.h"
@@ -63,6 +64,7 @@ private slots:
     void recordUpdatesTheStatusLabels();
     void pastedLineBreaksNeverReachTheHistory();
     void aRestartShowsWhatTheLastRunStored();
+    void aRecordCutShortIsGoneAtTheNextStart();
     void detailShowsTheReading();
     void detailFollowsTheAgeSwitchAndTheLatestReading();
     void detailWithoutPictureStillOpens();
@@ -214,6 +216,26 @@ void TestCommands::aRestartShowsWhatTheLastRunStored() {
     QCOMPARE(again.centralWidget()->palette().color(QPalette::Window), QColor(0x20, 0x40, 0x60));
     QVERIFY(!again.ageHidden());
     QVERIFY(!again.readingPresent());
+}
+
+void TestCommands::aRecordCutShortIsGoneAtTheNextStart() {
+    Form1& form = startWithReading();
+    Click(form, "btnKioku");
+    Click(form, "btnKioku");
+    program_->form->close();
+    program_->form.reset();
+    // The power went while a third Record was appending: its journal is there, half its entry,
+    // and the count still says 2.
+    const QString history = program_->system.folder.historyFilePath(HistoryFileName);
+    const QByteArray twoEntries = ReadAll(history);
+    WriteAll(RecordJournalPath(history), EncodeRecordJournal({twoEntries.size(), true, u"3"_s}));
+    WriteAll(history, twoEntries + twoEntries.left(200));
+
+    Form1 again(program_->platform);
+    QVERIFY(again.Form_Load());
+    QCOMPARE(ReadAll(history), twoEntries);
+    QCOMPARE(Find<CaptionLabel>(again, "Label9")->caption(), u"鑑定履歴:2件"_s);
+    QVERIFY(!QFile::exists(RecordJournalPath(history)));
 }
 
 void TestCommands::detailShowsTheReading() {

@@ -2,6 +2,7 @@
 // beside the program. Faults are real ones where the machine allows: a full disk, an unchangeable
 // file, a read-only folder, a named pipe.
 
+#include "DurableFiles.h"
 #include "Files.h"
 #include "ProcessEnd.h"
 #include "ProgramFolder.h"
@@ -45,6 +46,7 @@ private slots:
     void lockFolderThatCannotHoldALock();
     void lockInAReadOnlyFolder();
     void regularFilesOnly();
+    void durableFiles();
     void aHungTeardownStillEnds();
     void installLayouts();
 
@@ -121,15 +123,18 @@ void TestPlatform::settingsThatCannotBeWrittenSayWhy() {
     const QString colourBefore = ProgramSettings::Read(store, u"Color"_s);
     if (const QString problem = SetImmutable(settingsFile(), true); !problem.isEmpty())
         QSKIP(qPrintable(problem));
-    const auto failure = ProgramSettings::Write(store, u"Rireki"_s, u"6"_s);
+    const auto failure =
+        ProgramSettings::WriteTogether(store, {{u"Rireki"_s, u"6"_s}, {u"NeverStored"_s, u"x"_s}});
     const auto secondFailure = ProgramSettings::Write(store, u"Color"_s, u"255"_s);
     QVERIFY(SetImmutable(settingsFile(), false).isEmpty());
     QVERIFY(failure.failed());
     QCOMPARE(failure.reason(), SystemReason(EPERM));
     QVERIFY(secondFailure.failed());
     QCOMPARE(ReadAll(settingsFile()), before);
-    // The unwritten values are not kept anywhere for later reads to find.
+    // The unwritten values are not kept anywhere for later reads to find, the one that was
+    // absent included.
     QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"5"_s);
+    QCOMPARE(ProgramSettings::Read(store, u"NeverStored"_s), u"NEW"_s);
     QCOMPARE(ProgramSettings::Read(QtSettingsStore(), u"Color"_s), colourBefore);
 }
 
@@ -396,6 +401,50 @@ void TestPlatform::regularFilesOnly() {
     QFile appending;
     QCOMPARE(OpenRegularFile(appending, pipe, true).reason(), NotARegularFileReason());
     QVERIFY(!appending.isOpen());
+}
+
+void TestPlatform::durableFiles() {
+    QTemporaryDir dir;
+    const QString nested = dir.filePath(u"a/b/c"_s);
+    QVERIFY(!MakeFolderDurably(nested).failed());
+    QVERIFY(QFileInfo(nested).isDir());
+    QVERIFY(!MakeFolderDurably(nested).failed()); // there already
+
+    // A new file takes the permissions of the one it is to replace, and replaces it whole.
+    const QString history = dir.filePath(u"history.txt"_s);
+    const QString pending = history + u"-new"_s;
+    WriteAll(history, "old\r\n");
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    QVERIFY(QFile::setPermissions(history, ownerOnly));
+    QVERIFY(!WriteFileDurably(pending, "new\r\n", history).failed());
+#ifndef Q_OS_WIN
+    QCOMPARE(QFile::permissions(pending), QFile::permissions(history));
+#endif
+    QVERIFY(!ReplaceFileDurably(pending, history).failed());
+    QCOMPARE(ReadAll(history), QByteArray("new\r\n"));
+    QVERIFY(!QFileInfo::exists(pending));
+    QVERIFY(ReplaceFileDurably(pending, history).failed()); // nothing to put in place
+    QVERIFY(!RemoveFileDurably(pending).failed());          // nothing to remove is no failure
+    QVERIFY(!RemoveFileDurably(history).failed());
+    QVERIFY(!QFileInfo::exists(history));
+
+#ifndef Q_OS_WIN
+    // What is not a file of the program's own at its name is neither written through nor waited
+    // on, and stays.
+    const QString elsewhere = dir.filePath(u"elsewhere.txt"_s);
+    WriteAll(elsewhere, "someone else's\r\n");
+    QVERIFY(QFile::link(elsewhere, pending));
+    QVERIFY(WriteFileDurably(pending, "new\r\n").failed());
+    QCOMPARE(ReadAll(elsewhere), QByteArray("someone else's\r\n"));
+    QVERIFY(QFileInfo(pending).isSymLink());
+    QVERIFY(QFile::remove(pending));
+    if (const QString problem = MakeNamedPipe(pending); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    const auto refused = WriteFileDurably(pending, "new\r\n");
+    QVERIFY(refused.failed());
+    QCOMPARE(refused.reason(), NotARegularFileReason());
+    QVERIFY(QFileInfo::exists(pending));
+#endif
 }
 
 void TestPlatform::aHungTeardownStillEnds() {

@@ -553,7 +553,7 @@ void TestHistory::clearWhoseFileCannotBeReplacedPutsTheSettingsBack() {
     store.store(ProgramSettings::RecordCountKey, u"3"_s);
     store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
     QString problem;
-    store.beforeWrite = [&](const QString&) {
+    store.beforeWrite = [&]() {
         if (problem.isEmpty())
             problem = SetImmutable(historyPath(), true) + u" "_s;
     };

@@ -18,15 +18,19 @@ QString MemorySettingsStore::readSetting(const QString& application, const QStri
     return values_.value(Path(application, section, key), defaultText);
 }
 
-Result<> MemorySettingsStore::writeSetting(const QString& application, const QString& section,
-                                           const QString& key, const QString& text) {
+Result<> MemorySettingsStore::writeSettings(const QString& application, const QString& section,
+                                            const SettingTexts& keysAndTexts) {
     ++writes;
     if (beforeWrite)
-        beforeWrite(key);
-    if (failWrites || failingKeys.contains(key))
-        return Failure{FailureReason};
-    values_.insert(Path(application, section, key), text);
-    writtenKeys.append(key);
+        beforeWrite();
+    for (const auto& [key, text] : keysAndTexts) {
+        if (failWrites || failingKeys.contains(key))
+            return Failure{FailureReason};
+    }
+    for (const auto& [key, text] : keysAndTexts) {
+        values_.insert(Path(application, section, key), text);
+        writtenKeys.append(key);
+    }
     return {};
 }
 

@@ -28,8 +28,9 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     QString readSetting(const QString& application, const QString& section, const QString& key,
                         const QString& defaultText) const override;
-    Result<> writeSetting(const QString& application, const QString& section, const QString& key,
-                          const QString& text) override;
+    // All the keys, or none when one of them fails.
+    Result<> writeSettings(const QString& application, const QString& section,
+                           const SettingTexts& keysAndTexts) override;
     QString location(const QString& application) const override {
         return QStringLiteral("(memory)/") + application;
     }
@@ -47,11 +48,11 @@ public:
     void store(const QString& key, const QString& text);
 
     mutable int reads = 0;
-    int writes = 0;
+    int writes = 0;          // each one a replacement of the whole store
     bool failWrites = false; // every write fails
-    QStringList failingKeys; // writes of these keys fail
+    QStringList failingKeys; // a write that holds one of these keys fails
     // Runs before each write, so that a test can change the world between two steps of a command.
-    std::function<void(const QString& key)> beforeWrite;
+    std::function<void()> beforeWrite;
     static inline const QString FailureReason = QStringLiteral("No space left on device");
     QStringList writtenKeys; // in the order of writing
 
