@@ -20,11 +20,19 @@ Result<> AppendWhole(const QString& path, const QByteArray& bytes,
                      const std::function<Result<>(const AppendStart&)>& beforeWriting) {
     // Undoing a failed first write removes the file the links lead to, never a link.
     const QString target = FinalLinkTarget(path);
-    const bool existed = QFileInfo::exists(target);
+    const QFileInfo found(target);
+    const bool existed = found.exists();
+    if (existed && !found.isFile())
+        return Failure{NotARegularFileReason()};
+    const qint64 before = existed ? found.size() : 0;
+    // Before the disk changes at all: opening may make the file.
+    if (beforeWriting) {
+        if (const Result<> ready = beforeWriting({target, before, existed}); ready.failed())
+            return ready;
+    }
     QFile file;
     if (Result<> opened = OpenRegularFile(file, target, true); opened.failed())
         return opened;
-    const qint64 before = file.size();
     const auto undo = [&](const QString& reason) -> Result<> {
         // Undone as far as the system lets it; the failure reported is the one that counts.
         (void)file.resize(before);
@@ -34,10 +42,6 @@ Result<> AppendWhole(const QString& path, const QByteArray& bytes,
             (void)RemoveFileDurably(target);
         return Failure{reason};
     };
-    if (beforeWriting) {
-        if (const Result<> ready = beforeWriting({target, before, existed}); ready.failed())
-            return undo(ready.reason());
-    }
     qint64 written = 0;
     while (written < bytes.size()) {
         // A disk that fills up part-way takes some bytes and then refuses the rest; asking again
@@ -51,6 +55,11 @@ Result<> AppendWhole(const QString& path, const QByteArray& bytes,
         return undo(file.errorString());
     if (const Result<> synced = SyncFileData(file); synced.failed())
         return undo(synced.reason());
+    // A file this call made lasts only with its name.
+    if (!existed) {
+        if (const Result<> named = SyncFolder(found.absolutePath()); named.failed())
+            return undo(named.reason());
+    }
     file.close();
     return {};
 }

@@ -20,11 +20,12 @@ struct AppendStart {
     bool existed = false;
 };
 
-// Appends the bytes at the end of the file, creating it when absent, and syncs them: when it
-// returns, they last. The whole block is written or nothing: after a failure the file is cut
-// back to its old length (or removed again when this call created it), byte for byte as it was.
-// `beforeWriting` runs once the file is open, before its first byte is written; when it fails,
-// nothing is written and its failure is the one returned. The file is never read.
+// Appends the bytes at the end of the file, creating it when absent, and syncs them (and the name
+// of a file it made): when it returns, they last. The whole block is written or nothing: after a
+// failure the file is cut back to its old length (or removed again when this call created it), byte
+// for byte as it was. `beforeWriting` runs before the disk changes at all (opening may make the
+// file); when it fails, nothing is done and its failure is the one returned. The file is never
+// read.
 Result<> AppendWhole(const QString& path, const QByteArray& bytes,
                      const std::function<Result<>(const AppendStart&)>& beforeWriting = {});
 
