@@ -88,3 +88,12 @@ click_control() {
     xdotool mousemove --window "$1" "$x" $((offset + y)) click 1
     sleep "${CLICK_SETTLE:-0.5}"
 }
+
+# appraise_and_record XWINDOW: types 昭和60年5月12日 into the main window XWINDOW (the focus on its
+# era box) and presses 鑑　定 and 記　録.
+appraise_and_record() {
+    xdotool key ctrl+a; type_text 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
+    xdotool type 5; xdotool key Tab; xdotool type 12
+    click_control "$1" Form1 Command1 # 鑑　定
+    click_control "$1" Form1 btnKioku # 記　録
+}

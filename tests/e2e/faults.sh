@@ -37,13 +37,10 @@ keep() {
     import -window "$2" "$SORANIKA_TEST_OUTPUT/$1.png"
 }
 # Types 昭和60年5月12日 into the main window and presses 鑑　定 and 記　録.
-appraise_and_record() {
+appraise_and_record_here() {
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     sleep 0.3
-    xdotool key ctrl+a; type_text 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
-    xdotool type 5; xdotool key Tab; xdotool type 12
-    click_control "$window" Form1 Command1 # 鑑　定
-    click_control "$window" Form1 btnKioku # 記　録
+    appraise_and_record "$window"
 }
 # Appraises and records; prints the message box that follows. A key typed before the window had
 # the focus gives the one-line "appraise first" box instead of the report, which is three lines
@@ -51,7 +48,7 @@ appraise_and_record() {
 record_and_report() {
     local box size
     for _ in 1 2 3; do
-        appraise_and_record
+        appraise_and_record_here
         box=$(other_window $app "$window") || return 1
         size=$(window_size "$box")
         if [ "${size#*x}" -ge 90 ]; then
@@ -132,7 +129,7 @@ window=$(wait_until 5 main_window_of $app) || give_up "a garbled settings file: 
 kept=("$XDG_CONFIG_HOME"/vobrel.conf.damaged-*)
 { [ ${#kept[@]} = 1 ] && [ "$(md5sum < "${kept[0]}")" = "$garbage" ]; } ||
     give_up "the garbled settings file was not kept, unchanged, beside the new one"
-appraise_and_record
+appraise_and_record_here
 wait_until 3 grep -q '^Rireki=1' "$XDG_CONFIG_HOME/vobrel.conf" 2>/dev/null ||
     give_up "Record did not count in a fresh store"
 stop

@@ -28,10 +28,7 @@ sleep 0.5
 history=$HOME/.local/share/soranika/SanRireki.txt
 case $action in
 record)
-    xdotool key ctrl+a; type_text 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
-    xdotool type 5; xdotool key Tab; xdotool type 12
-    click_control "$window" Form1 Command1 # 鑑　定
-    click_control "$window" Form1 btnKioku # 記　録
+    appraise_and_record "$window"
     wait_until 5 test -s "$history" || fail "Record wrote no $history"
     ;;
 view)
