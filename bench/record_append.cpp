@@ -71,18 +71,17 @@ int MeasureIn(const QString& folder) {
         }
         std::printf(" %s\n", large ? "onto a 200 MB history" : "onto an empty history");
         Measure("the append alone (synced)", [&] {
-            const QByteArray entry =
-                EncodeHistoryEntry(HistoryEntryLines(reading, QStringLiteral("山田花子"),
-                                                     QStringLiteral("長女"),
-                                                     QStringLiteral("2026/12/07 9:00:00")));
+            const QByteArray entry = EncodeHistoryEntry(
+                HistoryEntryLines(reading, QStringLiteral("山田花子"), QStringLiteral("長女"),
+                                  QStringLiteral("2026/12/07 9:00:00")));
             return !AppendWhole(path, entry).failed();
         });
         StandInPlatform system;
         system.folder.elsewhere = folder;
         QtSettingsStore store;
-        Platform platform{system.clock,    store,     system.instance,
-                          system.folder,   system.messages, system.colours,
-                          system.printing, system.textViewer, system.addresses};
+        Platform platform{system.clock,    store,          system.instance, system.folder,
+                          system.messages, system.colours, system.printing, system.textViewer,
+                          system.addresses};
         Measure("Record's file work (RecordReading)", [&] {
             return RecordReading(reading, QStringLiteral("山田花子"), QStringLiteral("長女"),
                                  platform, nullptr)
@@ -102,7 +101,8 @@ int main(int argc, char** argv) {
         return MeasureIn(arguments[2]);
 
     // Each folder in a process of its own: the settings store fixes its folder at first use.
-    const QTemporaryDir onDisk(QCoreApplication::applicationDirPath() + QStringLiteral("/bench-XXXXXX"));
+    const QTemporaryDir onDisk(QCoreApplication::applicationDirPath() +
+                               QStringLiteral("/bench-XXXXXX"));
     const QTemporaryDir inMemory(QStringLiteral("/dev/shm/bench-XXXXXX"));
     for (const auto& [name, dir] :
          {std::pair{"the disk", &onDisk}, std::pair{"a tmpfs (/dev/shm)", &inMemory}}) {

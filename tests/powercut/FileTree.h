@@ -52,15 +52,15 @@ struct Change {
     };
     Kind kind = Kind::Write;
     NodeId folder = 0;
-    std::string name;
+    std::string name{};
     NodeId folder2 = 0;
-    std::string name2;
+    std::string name2{};
     NodeId node = 0;
-    Node made;
+    Node made{};
     std::int64_t offset = 0;
-    std::string bytes;
+    std::string bytes{};
     std::int64_t size = 0;
-    std::string path; // where it happened, for people
+    std::string path{}; // where it happened, for people
 
     bool changesNames() const {
         return kind == Kind::Make || kind == Kind::HardLink || kind == Kind::Remove ||

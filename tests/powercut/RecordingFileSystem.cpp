@@ -65,6 +65,15 @@ std::uint64_t Opened(NodeId node, bool append, const char* path) {
     return g_nextHandle++;
 }
 
+// Makes the change on the live tree and records it.
+int Carry(Change change) {
+    Apply(Tree(), change);
+    if (change.changesData())
+        Tree().nodes.at(change.node).modified = Now();
+    g_system->record(std::move(change));
+    return 0;
+}
+
 int Make(const char* path, Node made, NodeId* madeId = nullptr) {
     FileTree& tree = Tree();
     const auto [folder, name] = tree.parentOf(path);
@@ -73,19 +82,16 @@ int Make(const char* path, Node made, NodeId* madeId = nullptr) {
     if (tree.nodes[folder].entries.contains(name))
         return -EEXIST;
     made.modified = Now();
-    Change change;
-    change.kind = Change::Kind::Make;
-    change.folder = folder;
-    change.name = name;
-    change.node = tree.next++;
-    change.made = made;
-    change.path = path;
-    Apply(tree, change);
+    const NodeId node = tree.next++;
     if (madeId != nullptr)
-        *madeId = change.node;
-    g_paths[change.node] = path;
-    g_system->record(std::move(change));
-    return 0;
+        *madeId = node;
+    g_paths[node] = path;
+    return Carry({.kind = Change::Kind::Make,
+                  .folder = folder,
+                  .name = name,
+                  .node = node,
+                  .made = made,
+                  .path = path});
 }
 
 void* Init(fuse_conn_info*, fuse_config* config) {
@@ -167,14 +173,7 @@ int RemoveName(const char* path, bool folder) {
         return -EISDIR;
     if (folder && !node.entries.empty())
         return -ENOTEMPTY;
-    Change change;
-    change.kind = Change::Kind::Remove;
-    change.folder = parent;
-    change.name = name;
-    change.path = path;
-    Apply(tree, change);
-    g_system->record(std::move(change));
-    return 0;
+    return Carry({.kind = Change::Kind::Remove, .folder = parent, .name = name, .path = path});
 }
 
 int Unlink(const char* path) {
@@ -207,17 +206,13 @@ int Rename(const char* from, const char* to, unsigned int flags) {
         if (replaced.kind == Node::Kind::Folder && !replaced.entries.empty())
             return -ENOTEMPTY;
     }
-    Change change;
-    change.kind = Change::Kind::Rename;
-    change.folder = fromFolder;
-    change.name = fromName;
-    change.folder2 = toFolder;
-    change.name2 = toName;
-    change.path = std::string(from) + " -> " + to;
     g_paths[tree.nodes[fromFolder].entries.at(fromName)] = to;
-    Apply(tree, change);
-    g_system->record(std::move(change));
-    return 0;
+    return Carry({.kind = Change::Kind::Rename,
+                  .folder = fromFolder,
+                  .name = fromName,
+                  .folder2 = toFolder,
+                  .name2 = toName,
+                  .path = std::string(from) + " -> " + to});
 }
 
 int HardLink(const char* from, const char* to) {
@@ -229,15 +224,8 @@ int HardLink(const char* from, const char* to) {
         return -ENOENT;
     if (tree.nodes[folder].entries.contains(name))
         return -EEXIST;
-    Change change;
-    change.kind = Change::Kind::HardLink;
-    change.folder = folder;
-    change.name = name;
-    change.node = node;
-    change.path = to;
-    Apply(tree, change);
-    g_system->record(std::move(change));
-    return 0;
+    return Carry(
+        {.kind = Change::Kind::HardLink, .folder = folder, .name = name, .node = node, .path = to});
 }
 
 int ChangeMode(const char* path, mode_t mode, fuse_file_info* info) {
@@ -256,15 +244,8 @@ int ChangeOwner(const char*, uid_t, gid_t, fuse_file_info*) {
 int Cut(NodeId id, std::int64_t size, const char* path) {
     if (id == 0)
         return -ENOENT;
-    Change change;
-    change.kind = Change::Kind::Truncate;
-    change.node = id;
-    change.size = size;
-    change.path = PathOf(id, path);
-    Apply(Tree(), change);
-    Tree().nodes.at(id).modified = Now();
-    g_system->record(std::move(change));
-    return 0;
+    return Carry(
+        {.kind = Change::Kind::Truncate, .node = id, .size = size, .path = PathOf(id, path)});
 }
 
 int Truncate(const char* path, off_t size, fuse_file_info* info) {
@@ -313,17 +294,12 @@ int Write(const char* path, const char* bytes, size_t size, off_t offset, fuse_f
     if (id == 0)
         return -ENOENT;
     const auto open = g_open.find(info->fh);
-    Change change;
-    change.kind = Change::Kind::Write;
-    change.node = id;
-    change.offset = open != g_open.end() && open->second.append
-                        ? static_cast<std::int64_t>(Tree().nodes.at(id).data.size())
-                        : offset;
-    change.bytes.assign(bytes, size);
-    change.path = PathOf(id, path);
-    Apply(Tree(), change);
-    Tree().nodes.at(id).modified = Now();
-    g_system->record(std::move(change));
+    const bool append = open != g_open.end() && open->second.append;
+    Carry({.kind = Change::Kind::Write,
+           .node = id,
+           .offset = append ? static_cast<std::int64_t>(Tree().nodes.at(id).data.size()) : offset,
+           .bytes = std::string(bytes, size),
+           .path = PathOf(id, path)});
     return static_cast<int>(size);
 }
 

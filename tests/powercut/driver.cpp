@@ -128,6 +128,18 @@ struct Scenario {
     std::function<void(Program&)> run;
 };
 
+// A history of `count` entries, counted in the store: beside the program, or in a folder of its
+// own that the history links to.
+std::function<void(Program&)> Counted(int count, bool throughALink = false) {
+    return [=](Program& program) {
+        StoreSettings(program, QString::number(count), u"255"_s);
+        const QString history = throughALink ? Elsewhere() + u"/history.txt"_s : HistoryPath();
+        WriteFile(history, Entries(count));
+        if (throughALink)
+            LinkHistoryTo(history);
+    };
+}
+
 const std::vector<Scenario>& Scenarios() {
     const auto record = [](Program& program) {
         program.record();
@@ -137,63 +149,25 @@ const std::vector<Scenario>& Scenarios() {
     };
     static const std::vector<Scenario> scenarios{
         {"record onto no file, on a fresh store", [](Program&) {}, record},
-        {"record onto an empty file",
-         [](Program& program) {
-             StoreSettings(program, u"3"_s, u"255"_s);
-             WriteFile(HistoryPath(), {});
-         },
-         record},
-        {"record onto a large file",
-         [](Program& program) {
-             StoreSettings(program, u"1000"_s, u"255"_s);
-             WriteFile(HistoryPath(), Entries(1000));
-         },
-         record},
-        {"record through a link",
-         [](Program& program) {
-             StoreSettings(program, u"2"_s, u"255"_s);
-             const QString target = Elsewhere() + u"/history.txt"_s;
-             WriteFile(target, Entries(2));
-             LinkHistoryTo(target);
-         },
-         record},
+        {"record onto an empty file", Counted(0), record},
+        {"record onto a large file", Counted(1000), record},
+        {"record through a link", Counted(2, true), record},
         {"record through a link to a file not made yet",
          [](Program&) { LinkHistoryTo(Elsewhere() + u"/history.txt"_s); }, record},
-        {"clear",
-         [](Program& program) {
-             StoreSettings(program, u"3"_s, u"255"_s);
-             WriteFile(HistoryPath(), Entries(3));
-         },
-         clear},
-        {"clear through a link",
-         [](Program& program) {
-             StoreSettings(program, u"2"_s, u"255"_s);
-             const QString target = Elsewhere() + u"/history.txt"_s;
-             WriteFile(target, Entries(2));
-             LinkHistoryTo(target);
-         },
-         clear},
-        {"change the colour",
-         [](Program& program) {
-             StoreSettings(program, u"3"_s, u"255"_s);
-             WriteFile(HistoryPath(), Entries(3));
-         },
+        {"clear", Counted(3), clear},
+        {"clear through a link", Counted(2, true), clear},
+        {"change the colour", Counted(3),
          [](Program& program) {
              program.colours.answers.push_back(QColor(0x20, 0x40, 0x60));
              ChangeWindowColour(program.windowColour, program.platform, nullptr);
          }},
-        {"restore the colour",
-         [](Program& program) {
-             StoreSettings(program, u"3"_s, u"255"_s);
-             WriteFile(HistoryPath(), Entries(3));
-         },
+        {"restore the colour", Counted(3),
          [](Program& program) {
              RestoreDefaultColour(program.windowColour, program.platform, nullptr);
          }},
         {"set a damaged store aside, then record",
          [](Program& program) {
-             StoreSettings(program, u"3"_s, u"255"_s);
-             WriteFile(HistoryPath(), Entries(3));
+             Counted(3)(program);
              QByteArray garbage(64 * 1024 + 21, '\0');
              QRandomGenerator random(21);
              for (char& byte : garbage)
