@@ -426,6 +426,7 @@ RecordingFileSystem::RecordingFileSystem(const std::string& mountPoint)
     char* argv[] = {name, nullptr};
     fuse_args args = FUSE_ARGS_INIT(1, argv);
     fuse_ = fuse_new(&args, &operations, sizeof operations, nullptr);
+    fuse_opt_free_args(&args);
     if (fuse_ == nullptr || fuse_mount(fuse_, mountPoint_.c_str()) != 0) {
         problem_ = "FUSE could not mount " + mountPoint_ + " (it needs root or fusermount3)";
         if (fuse_ != nullptr)

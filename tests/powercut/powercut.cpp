@@ -214,7 +214,8 @@ bool CutEverywhere(const Options& options, const QString& scenario, const QStrin
             .arg(wrong == 0 ? u"all agree"_s : u"%1 disagree"_s.arg(wrong)) +
         (leftByQt > 0 ? u" (%1 with a file Qt left beside vobrel.conf)"_s.arg(leftByQt)
                       : QString()));
-    if (wrong > 0 || options.showChanges) {
+    // Where damage is what the run looks for, the summary says enough.
+    if ((wrong > 0 && !options.ignoreSyncs) || options.showChanges) {
         Say(u"  the changes, in order:"_s);
         for (std::size_t i = 0; i < changes.size(); ++i)
             Say(u"    #%1 %2"_s.arg(i + 1).arg(QString::fromStdString(changes[i].describe())));
