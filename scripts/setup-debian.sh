@@ -15,7 +15,7 @@ packages=(
     clang-format-19                # the formatting check: one version on Debian 12 and 13 alike
     xvfb xdotool                   # end-to-end tests of the real program in a private X server
     strace                         # ... and what it asks of the disk
-    libfuse3-dev fuse3             # the power-cut test's recording file system
+    libfuse3-dev fuse3 pkgconf     # the power-cut test's recording file system
     at-spi2-core gir1.2-atspi-2.0 python3-gi dbus   # the program read as a screen reader reads it
     orca                           # ... and as a screen reader speaks it
     weston qt6-wayland             # the program as a client of a Wayland compositor
