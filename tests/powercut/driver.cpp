@@ -281,7 +281,10 @@ int main(int argc, char** argv) {
     if (what == u"outcome")
         return ShowOutcome();
     if (what == u"prepare" || what == u"run") {
-        const Scenario& scenario = Named(arguments.value(2));
+        // Named, not a temporary: GCC 14 takes a reference from a call with a temporary
+        // argument for a dangling one.
+        const QString name = arguments.value(2);
+        const Scenario& scenario = Named(name);
         Program program;
         if (what == u"prepare") {
             QDir().mkpath(Home());
