@@ -2,7 +2,8 @@
 # Inside a fresh Debian root, as root: installs the package as a user would (apt pulls in what it
 # needs), checks the installed files, lets two accounts record, view and clear their own
 # histories in the real program, and purges the package, which must leave nothing of its own
-# and every user's history and settings as they were.
+# and every user's history and settings as they were. Then autopkgtest installs it again and runs
+# its tests (debian/tests) from the source beside this script.
 #   install-check.sh /PATH/TO/soranika_VERSION_ARCH.deb
 set -euo pipefail
 deb=${1:?usage: install-check.sh PACKAGE.deb}
@@ -79,3 +80,14 @@ done <<< "$files")
 [ ! -e /usr/share/soranika ] || fail "purge left /usr/share/soranika"
 sha256sum --quiet -c "$kept" || fail "purge changed a user's file"
 pass "purge leaves no file of the package, and $(wc -l < "$kept") files of the users as they were"
+
+# The package's own tests, as autopkgtest runs them on an installed package (the null runner: this
+# root is the test bed).
+apt-get install -y -q --no-install-recommends autopkgtest > /tmp/apt-autopkgtest.log 2>&1 ||
+    { tail -n 30 /tmp/apt-autopkgtest.log; fail "installing autopkgtest"; }
+status=0
+autopkgtest --output-dir /tmp/autopkgtest "$deb" "$here/source" -- null > /tmp/autopkgtest.log 2>&1 ||
+    status=$?
+summary=$(cat /tmp/autopkgtest/summary 2> /dev/null || true)
+[ $status -eq 0 ] || { tail -n 40 /tmp/autopkgtest.log; fail "autopkgtest ended with $status: $summary"; }
+pass "autopkgtest: $(tr '\n' ';' <<< "$summary" | sed 's/ \+/ /g; s/;$//')"
