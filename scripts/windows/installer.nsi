@@ -13,6 +13,9 @@ SetCompressor /SOLID lzma
 Name "${NAME} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${NAME}"
+; A new version goes where the one before it is, wherever the user put that (NSIS takes the
+; folder of the uninstaller the entry names).
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "UninstallString"
 Icon "${PACKAGE}\soranika.ico"
 UninstallIcon "${PACKAGE}\soranika.ico"
 
@@ -22,6 +25,11 @@ UninstPage uninstConfirm
 UninstPage instfiles
 
 Section "Install"
+    ; A version installed here before: its own uninstaller takes its files away first (leaving
+    ; the history and the settings), so that none of them stays beside the new ones. Run in
+    ; place (_?=), it waits, and leaves itself for the new one to overwrite.
+    IfFileExists "$INSTDIR\uninstall.exe" 0 +2
+        ExecWait '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
     SetOutPath "$INSTDIR"
     File /r "${PACKAGE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"

@@ -2,7 +2,8 @@
 # Builds ソラニカ for Windows (scripts/windows/build.sh) and tests it under Wine: every Qt Test
 # suite (scripts/windows/run-suites.sh), soranika-cli in both forms against the Linux build, the
 # installer's silent install, the installed program driven through its windows
-# (scripts/windows/window-checks.sh) and the uninstall. Installs what is missing.
+# (scripts/windows/window-checks.sh), the uninstall, and the installer over an older version
+# (scripts/windows/upgrade-check.sh). Installs what is missing.
 #   scripts/windows/test.sh [--docs]
 # --docs also copies the screenshots the README shows into docs/.
 set -euo pipefail
@@ -108,6 +109,13 @@ else
     echo "FAIL: after uninstalling, left: $left; Rireki '$kept'"
 fi
 rm -rf "$installed"
+# The installer over an older installed version, silently and through its pages.
+project_version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")
+if "$here/scripts/windows/upgrade-check.sh" "$build/package" "$project_version"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+fi
 
 # --docs: the README's pictures of the Windows build, from this run's screenshots.
 if [ "${1:-}" = --docs ] && [ "$failed" -eq 0 ]; then
