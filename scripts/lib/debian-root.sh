@@ -10,6 +10,7 @@
 #                                 reach)
 #   debian_root_remove ROOT       what runs inside is ended, the mounts and the folder go
 #   debian_root_run ROOT CMD...   CMD as root inside, with a clean environment
+#   debian_root_mirror            Debian's archive as this machine's apt reaches it
 
 debian_root_usable() {
     local probe
@@ -23,7 +24,7 @@ debian_root_usable() {
     umount "$probe" && rmdir "$probe"
 }
 
-_debian_root_mirror() {
+debian_root_mirror() {
     local mirror
     mirror=$(sed -n 's|^URIs: *\(http[^ ]*/debian\)/*$|\1|p' /etc/apt/sources.list.d/*.sources \
         2> /dev/null | head -n1)
@@ -32,7 +33,7 @@ _debian_root_mirror() {
 
 debian_root_make() {
     local suite=$1 root=$2 cache base making mirror setting point proxy
-    mirror=$(_debian_root_mirror)
+    mirror=$(debian_root_mirror)
     cache=${XDG_CACHE_HOME:-$HOME/.cache}/soranika
     base="$cache/fresh-$suite.tar.zst"
     mkdir -p "$cache"

@@ -44,12 +44,16 @@ cp /usr/share/qt6/translations/qtbase_ja.qm "$folder/translations/"
 "$here/scripts/windows/check-imports.sh" "$folder"
 
 # The portable zip, and the installer (its uninstaller removes exactly the files it installed).
+# Both keep each file's time: every file gets the last commit's, and the zip lists them in one
+# order, so that two builds of one commit give the same bytes.
+when=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2> /dev/null || echo 0)}
+find "$folder" -exec touch -h -d "@$when" {} +
 zip_name="soranika-$version-windows-x86_64.zip"
-(cd "$package" && zip -q -r "$zip_name" soranika)
+(cd "$package" && find soranika | LC_ALL=C sort | zip -q -X -@ "$zip_name")
 # shellcheck disable=SC2016 # $INSTDIR is the installer's own
 (cd "$folder" && {
-    find . -type f | sed 's|^\./||; s|/|\\|g; s|^|    Delete "$INSTDIR\\|; s|$|"|'
-    find . -mindepth 1 -depth -type d | sed 's|^\./||; s|/|\\|g; s|^|    RMDir "$INSTDIR\\|; s|$|"|'
+    find . -type f | LC_ALL=C sort | sed 's|^\./||; s|/|\\|g; s|^|    Delete "$INSTDIR\\|; s|$|"|'
+    find . -mindepth 1 -depth -type d | LC_ALL=C sort -r | sed 's|^\./||; s|/|\\|g; s|^|    RMDir "$INSTDIR\\|; s|$|"|'
 }) > "$package/files.nsh"
 makensis -V2 -DVERSION="$version" -DPACKAGE="$folder" -DFILELIST="$package/files.nsh" \
     -DOUTFILE="$package/soranika-setup.exe" "$here/scripts/windows/installer.nsi"

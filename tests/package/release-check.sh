@@ -7,7 +7,8 @@
 # VERSION.1 is made there (project(), a changelog entry, a metainfo release), tagged and released
 # into the same apt repository. A fresh Debian 12 and a fresh Debian 13 root each install the
 # first from the repository, two users record, and `apt-get upgrade` takes them to the second
-# (upgrade-steps.sh). Nothing of the clone, its tags or its key outlives the check.
+# (upgrade-steps.sh); piuparts installs, purges and upgrades the second on both releases
+# (piuparts-check.sh). Nothing of the clone, its tags or its key outlives the check.
 #   tests/package/release-check.sh [--debian-only] [KEEP_FOLDER]
 # KEEP_FOLDER, when given, keeps both releases' files there to look at; --debian-only is passed
 # on to release.sh.
@@ -109,6 +110,14 @@ for suite in bookworm trixie; do
         "$version-1~deb${release_number}u1" "$later-1~deb${release_number}u1" ||
         fail "the upgrade on $suite"
     debian_root_remove "$root"
+done
+# piuparts: the new package installs and purges cleanly, and upgrades the release before it.
+for suite in bookworm trixie; do
+    release_number=12
+    [ $suite = trixie ] && release_number=13
+    "$here/tests/package/piuparts-check.sh" "$work/apt-before" \
+        "$release/$later/soranika_$later-1~deb${release_number}u1_amd64.deb" "$suite" ||
+        fail "piuparts on $suite"
 done
 if [ -n "${1:-}" ]; then
     mkdir -p "$1" && cp -a "$release"/. "$1/"
