@@ -38,7 +38,8 @@ refuse() {
 cd "$here"
 [ -z "$(git status --porcelain --untracked-files=normal)" ] ||
     refuse "the working tree has changes; a release is made from a clean commit"
-version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+. scripts/lib/version.sh
+version=$(project_version)
 tag="v$version"
 [ "$(git rev-parse -q --verify "refs/tags/$tag^{commit}" || true)" = "$(git rev-parse HEAD)" ] ||
     refuse "HEAD is not tagged $tag, the version project() in CMakeLists.txt gives"
@@ -64,7 +65,7 @@ git archive --format=tar.gz --prefix="soranika-$version/" -o "$files/$tarball" "
 
 # Each Debian release's package, built in a fresh root of it from the source tarball alone.
 built="$work/debian"
-for suite in bookworm trixie; do
+for suite in $DEBIAN_SUITES; do
     echo "== the package for $suite"
     root="$work/$suite"
     roots+=("$root")
@@ -99,15 +100,14 @@ echo "== the apt repository"
 repository="$output/apt"
 mkdir -p "$repository/conf"
 {
-    for suite in bookworm trixie; do
-        release=12
-        [ $suite = trixie ] && release=13
+    for suite in $DEBIAN_SUITES; do
+        release=$(debian_release_number $suite)
         printf 'Origin: Soranika\nLabel: Soranika\nCodename: %s\n' "$suite"
         printf 'Architectures: amd64 source\nComponents: main\n'
         printf 'Description: ソラニカ for Debian %s\nSignWith: %s\n\n' "$release" "$key"
     done
 } > "$repository/conf/distributions"
-for suite in bookworm trixie; do
+for suite in $DEBIAN_SUITES; do
     reprepro -b "$repository" --ignore=wrongdistribution include "$suite" \
         "$built/$suite"/soranika_*_amd64.changes
 done
@@ -118,4 +118,4 @@ gpg --batch --verify "$files/SHA256SUMS.asc" "$files/SHA256SUMS" 2> /dev/null ||
     refuse "the signature over SHA256SUMS does not verify"
 echo "released $version:"
 (cd "$files" && ls -1)
-echo "apt repository: $repository (suites: bookworm trixie)"
+echo "apt repository: $repository (suites: $DEBIAN_SUITES)"

@@ -11,6 +11,17 @@
 #   debian_root_remove ROOT       what runs inside is ended, the mounts and the folder go
 #   debian_root_run ROOT CMD...   CMD as root inside, with a clean environment
 #   debian_root_mirror            Debian's archive as this machine's apt reaches it
+#   DEBIAN_SUITES                 the releases ソラニカ is built for, oldest first
+#   debian_release_number SUITE   12 for bookworm, 13 for trixie (the ~debNNu1 of a package)
+
+DEBIAN_SUITES="bookworm trixie"
+debian_release_number() {
+    case $1 in
+    bookworm) echo 12 ;;
+    trixie) echo 13 ;;
+    *) echo "no Debian release number for '$1'" >&2; return 1 ;;
+    esac
+}
 
 debian_root_usable() {
     local probe

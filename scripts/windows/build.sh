@@ -7,7 +7,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 qt=$("$here/scripts/windows/build-qt.sh" | tail -n 1)
 build="$here/build-windows"
-version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")
+. "$here/scripts/lib/version.sh"
+version=$(project_version "$here")
 
 "$here/scripts/setup-debian.sh" nsis zip imagemagick binutils-mingw-w64-x86-64 \
     qt6-translations-l10n

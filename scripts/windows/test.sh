@@ -110,8 +110,8 @@ else
 fi
 rm -rf "$installed"
 # The installer over an older installed version, silently and through its pages.
-project_version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")
-if "$here/scripts/windows/upgrade-check.sh" "$build/package" "$project_version"; then
+. "$here/scripts/lib/version.sh"
+if "$here/scripts/windows/upgrade-check.sh" "$build/package" "$(project_version "$here")"; then
     passed=$((passed + 1))
 else
     failed=$((failed + 1))

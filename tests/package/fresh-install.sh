@@ -26,7 +26,7 @@ debian_root_make "$suite" "$root" || status=$?
 table=${SORANIKA_CONTROL_TABLE:-$here/build/control-table.txt}
 [ -s "$table" ] || { echo "no control table at $table: build first (scripts/build.sh)" >&2; exit 1; }
 mkdir -p "$root/tmp/package-check/lib"
-cp "$deb" "$here/tests/package/install-check.sh" "$here/tests/package/user-session.sh" \
+cp "$deb" "$here"/tests/package/{install-check,package-steps,user-session}.sh \
     "$root/tmp/package-check/"
 cp "$table" "$root/tmp/package-check/control-table.txt"
 cp "$here"/scripts/lib/*.sh "$root/tmp/package-check/lib/"

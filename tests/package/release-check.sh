@@ -10,8 +10,8 @@
 # (upgrade-steps.sh); piuparts installs, purges and upgrades the second on both releases
 # (piuparts-check.sh). Nothing of the clone, its tags or its key outlives the check.
 #   tests/package/release-check.sh [--debian-only] [KEEP_FOLDER]
-# KEEP_FOLDER, when given, keeps both releases' files there to look at; --debian-only is passed
-# on to release.sh.
+# KEEP_FOLDER, when given, keeps both releases' files there to look at, with the repository as it
+# was before the second (apt-before); --debian-only is passed on to release.sh.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 only=()
@@ -20,7 +20,11 @@ if [ "${1:-}" = --debian-only ]; then
     shift
 fi
 . "$here/scripts/lib/debian-root.sh"
+. "$here/scripts/lib/version.sh"
 why=$(debian_root_usable) || { echo "SKIP: release-check.sh: $why"; exit 77; }
+# The upgrade's users click by the control table a build of this source writes.
+table="$here/build/control-table.txt"
+[ -s "$table" ] || { echo "no control table at $table: build first (scripts/build.sh)" >&2; exit 1; }
 "$here/scripts/setup-debian.sh" gnupg git reprepro debootstrap zstd
 work=$(mktemp -d)
 roots=()
@@ -41,7 +45,7 @@ clone="$work/clone"
 git clone -q "$here" "$clone"
 git -C "$clone" config user.name release-check
 git -C "$clone" config user.email release@localhost
-version=$(sed -n 's/^project(Soranika VERSION \([0-9.]*\).*/\1/p' "$clone/CMakeLists.txt")
+version=$(project_version "$clone")
 later="$version.1"
 release="$work/release"
 
@@ -91,9 +95,8 @@ today=$(date +%F)
 )
 release_in_clone "$later"
 
-for suite in bookworm trixie; do
-    release_number=12
-    [ $suite = trixie ] && release_number=13
+for suite in $DEBIAN_SUITES; do
+    release_number=$(debian_release_number $suite)
     root="$work/root-$suite"
     roots+=("$root")
     status=0
@@ -102,24 +105,23 @@ for suite in bookworm trixie; do
     mkdir -p "$root/srv/soranika" "$root/tmp/upgrade/lib"
     cp -a "$work/apt-before" "$root/srv/soranika/before"
     cp -a "$release/apt" "$root/srv/soranika/after"
-    cp "$release/apt/soranika-archive-keyring.gpg" "$here/tests/package/upgrade-steps.sh" \
-        "$here/tests/package/user-session.sh" "$root/tmp/upgrade/"
+    cp "$release/apt/soranika-archive-keyring.gpg" \
+        "$here"/tests/package/{upgrade-steps,package-steps,user-session}.sh "$root/tmp/upgrade/"
     cp "$here"/scripts/lib/*.sh "$root/tmp/upgrade/lib/"
-    cp "$here/build/control-table.txt" "$root/tmp/upgrade/"
+    cp "$table" "$root/tmp/upgrade/"
     debian_root_run "$root" bash /tmp/upgrade/upgrade-steps.sh "$suite" \
         "$version-1~deb${release_number}u1" "$later-1~deb${release_number}u1" ||
         fail "the upgrade on $suite"
     debian_root_remove "$root"
 done
 # piuparts: the new package installs and purges cleanly, and upgrades the release before it.
-for suite in bookworm trixie; do
-    release_number=12
-    [ $suite = trixie ] && release_number=13
+for suite in $DEBIAN_SUITES; do
+    release_number=$(debian_release_number $suite)
     "$here/tests/package/piuparts-check.sh" "$work/apt-before" \
         "$release/$later/soranika_$later-1~deb${release_number}u1_amd64.deb" "$suite" ||
         fail "piuparts on $suite"
 done
 if [ -n "${1:-}" ]; then
-    mkdir -p "$1" && cp -a "$release"/. "$1/"
+    mkdir -p "$1" && cp -a "$release"/. "$1/" && cp -a "$work/apt-before" "$1/"
 fi
 pass "both releases made, signed and checked; apt upgrade keeps every user's files on 12 and 13"

@@ -12,11 +12,7 @@ suite=${1:?usage: upgrade-steps.sh SUITE OLD_VERSION NEW_VERSION}
 old=${2:?} new=${3:?}
 here=$(cd "$(dirname "$0")" && pwd)
 export DEBIAN_FRONTEND=noninteractive
-fail() {
-    echo "FAIL ($suite): $*" >&2
-    exit 1
-}
-pass() { echo "PASS ($suite): $*"; }
+. "$here/package-steps.sh"
 installed() { dpkg-query -W -f '${Version}' soranika; }
 
 # What a user does, but with the repository's folder in place of its web address.
@@ -29,20 +25,16 @@ Suites: $suite
 Components: main
 Signed-By: /usr/share/keyrings/soranika-archive-keyring.gpg
 SOURCES
-apt-get update -q > /tmp/apt-update.log 2>&1 || { cat /tmp/apt-update.log; fail "apt-get update"; }
-grep -qi 'not signed\|NO_PUBKEY\|BADSIG' /tmp/apt-update.log && fail "$(cat /tmp/apt-update.log)"
-apt-get install -y -q soranika > /tmp/apt-install.log 2>&1 ||
-    { tail -n 30 /tmp/apt-install.log; fail "apt-get install soranika"; }
-[ "$(installed)" = "$old" ] || fail "apt installed $(installed), not $old"
-pass "apt-get install soranika from the signed repository: $old"
-apt-get install -y -q --no-install-recommends xvfb xdotool > /tmp/apt-tools.log 2>&1 ||
-    { tail -n 30 /tmp/apt-tools.log; fail "installing the check's tools"; }
+logged /tmp/apt-update.log "apt-get update" apt-get update -q
+! grep -qi 'not signed\|NO_PUBKEY\|BADSIG' /tmp/apt-update.log ||
+    give_up "$suite: $(cat /tmp/apt-update.log)"
+logged /tmp/apt-install.log "apt-get install soranika" apt-get install -y -q soranika
+[ "$(installed)" = "$old" ] || give_up "$suite: apt installed $(installed), not $old"
+pass "$suite: apt-get install soranika from the signed repository: $old"
+logged /tmp/apt-tools.log "installing the check's tools" \
+    apt-get install -y -q --no-install-recommends xvfb xdotool
 
 for user in hanako taro; do useradd --create-home --shell /bin/bash "$user"; done
-as() { # USER ACTION: the program under that account's own Xvfb
-    runuser -u "$1" -- env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8 HOME="/home/$1" USER="$1" \
-        bash "$here/user-session.sh" "$2"
-}
 as hanako record
 as taro record
 # Hanako's own colour, as フォーム色を変更 stores it.
@@ -52,23 +44,23 @@ if grep -q '^Color=' "$settings"; then
 else
     sed -i 's/^\[section1\]$/&\nColor=12639424/' "$settings"
 fi
-grep -q '^Color=12639424' "$settings" || fail "hanako's settings hold no colour"
+grep -q '^Color=12639424' "$settings" || give_up "$suite: hanako's settings hold no colour"
 kept=/tmp/users-files.sha256
 sha256sum /home/*/.local/share/soranika/SanRireki.txt /home/*/.config/vobrel.conf > "$kept"
-pass "two accounts recorded with $old ($(wc -l < "$kept") files)"
+pass "$suite: two accounts recorded with $old ($(wc -l < "$kept") files)"
 
 # The repository gets the new release.
 ln -sfn /srv/soranika/after /srv/soranika/apt
-apt-get update -q > /tmp/apt-update.log 2>&1 || { cat /tmp/apt-update.log; fail "apt-get update"; }
-apt-get upgrade -y -q > /tmp/apt-upgrade.log 2>&1 ||
-    { tail -n 30 /tmp/apt-upgrade.log; fail "apt-get upgrade"; }
-[ "$(installed)" = "$new" ] || fail "apt-get upgrade left $(installed), not $new"
-pass "apt-get upgrade: $old -> $new"
-sha256sum --quiet -c "$kept" || fail "the upgrade changed a user's file"
-pass "every user's history and settings are as they were"
+logged /tmp/apt-update.log "apt-get update" apt-get update -q
+logged /tmp/apt-upgrade.log "apt-get upgrade" apt-get upgrade -y -q
+[ "$(installed)" = "$new" ] || give_up "$suite: apt-get upgrade left $(installed), not $new"
+pass "$suite: apt-get upgrade: $old -> $new"
+sha256sum --quiet -c "$kept" || give_up "$suite: the upgrade changed a user's file"
+pass "$suite: every user's history and settings are as they were"
 
 as hanako record
 count=$(sed -n 's/^Rireki=\([0-9]*\).*/\1/p' "$settings")
-[ "$count" = 2 ] || fail "after the upgrade hanako's count is ${count:-empty}, not 2"
-grep -q '^Color=12639424' "$settings" || fail "hanako's colour is gone"
-pass "$new starts on them: hanako's second reading is counted, her colour kept"
+[ "$count" = 2 ] || give_up "$suite: after the upgrade hanako's count is ${count:-empty}, not 2"
+grep -q '^Color=12639424' "$settings" || give_up "$suite: hanako's colour is gone"
+pass "$suite: $new starts on them: hanako's second reading is counted, her colour kept"
+check_summary
