@@ -92,7 +92,9 @@ click_control() {
 # appraise_and_record XWINDOW: types 昭和60年5月12日 into the main window XWINDOW (the focus on its
 # era box) and presses 鑑　定 and 記　録.
 appraise_and_record() {
-    xdotool key ctrl+a; type_text 昭和; xdotool key Tab; xdotool type 60; xdotool key Tab
+    # 昭和 is chosen from the era box's list (西暦 at its top, 昭和 the fourth): typed kanji go
+    # through a key xdotool maps for the moment, which a loaded machine sometimes misses.
+    xdotool key Up Up Up Up Up Up Down Down Down; xdotool key Tab; xdotool type 60; xdotool key Tab
     xdotool type 5; xdotool key Tab; xdotool type 12
     click_control "$1" Form1 Command1 # 鑑　定
     click_control "$1" Form1 btnKioku # 記　録

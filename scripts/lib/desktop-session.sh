@@ -150,6 +150,19 @@ _other_window() {
 # other_window PID WINDOW [SECONDS]: prints a visible window of process PID other than WINDOW (a
 # dialog, a message box over the main window), waiting up to SECONDS (5).
 other_window() { wait_until "${3:-5}" _other_window "$1" "$2"; }
+_window_titled() {
+    local candidate
+    for candidate in $(xdotool search --onlyvisible --pid "$1" 2> /dev/null); do
+        case $(xdotool getwindowname "$candidate" 2> /dev/null) in
+        *"$2"*) echo "$candidate"; return 0 ;;
+        esac
+    done
+    kill -0 "$1" 2> /dev/null || return 125
+    return 1
+}
+# window_titled PID TEXT [SECONDS]: prints a visible window of process PID whose title holds TEXT,
+# waiting up to SECONDS (5). Unlike other_window, never a menu that is still closing.
+window_titled() { wait_until "${3:-5}" _window_titled "$1" "$2"; }
 # window_alone PID WINDOW [SECONDS]: waits up to SECONDS (3) until WINDOW is the only visible
 # window of PID again.
 window_alone() { wait_until "${3:-3}" _window_alone "$1" "$2"; }

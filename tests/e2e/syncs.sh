@@ -32,6 +32,12 @@ focus_main() {
     xdotool windowfocus --sync "$window" 2> /dev/null || true
     sleep 0.3
 }
+# open_menu KEY: opens a menu of the main window by its access key, and waits until it is on the
+# screen, lest the keys that choose in it come first on a loaded machine.
+open_menu() {
+    xdotool key "$1"
+    other_window "$app" "$window" > /dev/null || true
+}
 # The lines the log has gained since `mark`.
 mark() { wc -l < "$log"; }
 since() { tail -n +"$(($1 + 1))" "$log"; }
@@ -57,17 +63,19 @@ check 記録 "$from" record
 
 from=$(mark)
 focus_main
-xdotool key alt+f Down Return # ﾌｧｲﾙ → 履歴クリア, then its question
-box=$(other_window "$app" "$window") || give_up "履歴クリア asks nothing"
+open_menu alt+f; xdotool key Down Return # ﾌｧｲﾙ → 履歴クリア, then its question
+box=$(window_titled "$app" 過去の履歴削除確認) || give_up "履歴クリア asks nothing"
 dismiss "$box" || give_up "履歴クリア's question does not go"
-box=$(other_window "$app" "$window") || give_up "履歴クリア says nothing when done"
+box=$(window_titled "$app" 鑑定履歴削除) || give_up "履歴クリア says nothing when done"
 # The message is up: what it reports must be on the disk already.
 check 履歴クリア "$from" clear
 dismiss "$box"
 
 from=$(mark)
 focus_main
-xdotool key alt+o Return # オプション → フォーム色を変更
+open_menu alt+o; xdotool key Return # オプション → フォーム色を変更
+# The menu may still be on the screen for a moment.
+window_alone "$app" "$window" 1 || true
 dialog=$(other_window "$app" "$window" 10) || give_up "フォーム色を変更 opens no dialog"
 dismiss "$dialog" || give_up "the colour dialog does not close"
 wait_until 5 logged_since "$from" 'fsync([0-9]*<.*/config>)' || give_up "the colour was not stored"
@@ -75,7 +83,7 @@ check フォーム色を変更 "$from" settings
 
 from=$(mark)
 focus_main
-xdotool key alt+o Down Return # オプション → フォーム色を元に戻す
+open_menu alt+o; xdotool key Down Return # オプション → フォーム色を元に戻す
 wait_until 5 logged_since "$from" 'fsync([0-9]*<.*/config>)' || give_up "the colour was not stored"
 check フォーム色を元に戻す "$from" settings
 check_summary
