@@ -10,6 +10,7 @@
 #include <array>
 #include <exception>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -113,8 +114,9 @@ void AppraiseLine(std::string_view line, std::string& out, QDate today) {
 
 } // namespace
 
-BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today) {
-    BatchResult result;
+Result<> RunBatch(std::istream& in, std::ostream& out, QDate today) {
+    std::optional<Failure> inputFailure;
+    bool outputFailed = false;
     std::string pending;   // the start of a line whose end is in a later chunk
     bool overlong = false; // the pending line passed kMaxLineLength and is being skipped
     std::string output;    // not reserved: a short input should not pay for a megabyte
@@ -124,14 +126,13 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today) {
         out.write(output.data(), static_cast<std::streamsize>(output.size()));
         output.clear();
         if (!out)
-            result.outputFailed = true;
+            outputFailed = true;
     };
     const auto finishLine = [&](std::string_view line) {
         if (overlong)
             output += "error\tline longer than 16 MiB\n";
         else
             AppraiseLine(line, output, today);
-        ++result.lines;
         pending.clear();
         overlong = false;
         if (output.size() >= kFlushThreshold)
@@ -147,11 +148,9 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today) {
     };
 
     std::streambuf* const source = in.rdbuf();
-    if (source == nullptr || in.bad()) {
-        result.inputFailed = true;
-        return result;
-    }
-    while (!result.outputFailed) {
+    if (source == nullptr || in.bad())
+        return Failure{QStringLiteral("入力ストリームが使えない状態です")};
+    while (!outputFailed) {
         std::streamsize got = 0;
         try {
             using Traits = std::streambuf::traits_type;
@@ -164,8 +163,7 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today) {
             got = source->sgetn(chunk.data(), wanted);
         } catch (const std::exception& error) {
             // libstdc++'s file buffer throws on a read error, with errno in the code.
-            result.inputFailed = true;
-            result.inputError = ReasonOf(error);
+            inputFailure = Failure{ReasonOf(error)};
             break;
         }
         if (got <= 0)
@@ -173,8 +171,7 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today) {
         const std::string_view data(chunk.data(), static_cast<std::size_t>(got));
         std::size_t start = 0;
         for (std::size_t newline = data.find('\n');
-             newline != std::string_view::npos && !result.outputFailed;
-             newline = data.find('\n', start)) {
+             newline != std::string_view::npos && !outputFailed; newline = data.find('\n', start)) {
             const std::string_view piece = data.substr(start, newline - start);
             if (pending.empty() && !overlong) {
                 finishLine(piece);
@@ -186,15 +183,15 @@ BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today) {
         }
         keepPending(data.substr(start));
     }
-    if (result.outputFailed)
-        return result;
+    if (outputFailed)
+        return {};
     // The end of the input ends a last line without LF; a read error only cuts one off.
-    if (!result.inputFailed && (!pending.empty() || overlong))
+    if (!inputFailure && (!pending.empty() || overlong))
         finishLine(pending);
     flush();
-    if (!out.flush())
-        result.outputFailed = true;
-    return result;
+    if (inputFailure)
+        return *inputFailure;
+    return {};
 }
 
 } // namespace soranika

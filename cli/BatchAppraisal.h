@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QDate>
-#include <QString>
 
 #include <iosfwd>
 
@@ -16,12 +17,8 @@ namespace soranika {
 // the input, unless the input cannot be read (every line read until then is answered; a line cut
 // off by the error is not) or the output cannot be written (reading stops at the first failed
 // write, so that a reader that has gone does not leave it reading endless input).
-struct BatchResult {
-    qint64 lines = 0; // lines answered
-    bool inputFailed = false;
-    QString inputError; // the system's reason for inputFailed, when one is known
-    bool outputFailed = false;
-};
-BatchResult RunBatch(std::istream& in, std::ostream& out, QDate today);
+// Fails when the input cannot be read, with the system's reason; a failed write is left in out's
+// state, which the caller checks after its own last write.
+Result<> RunBatch(std::istream& in, std::ostream& out, QDate today);
 
 } // namespace soranika

@@ -3,8 +3,8 @@
 #include "Appraisal.h"
 #include "BatchAppraisal.h"
 #include "Clock.h"
+#include "ProjectIdentity.h"
 #include "ReadingReport.h"
-#include "SoranikaVersion.h"
 
 #include <QRegularExpression>
 
@@ -71,13 +71,13 @@ QDate ReadIsoDate(const QString& text) {
 int CheckOutput(std::ostream& out, std::ostream& err, int status) {
     if (out.flush())
         return status;
-    Write(err, u"soranika-cli: the output could not be written\n");
+    Write(err, u"soranika-cli: 出力を書き込めませんでした\n");
     return ExitOutputFailed;
 }
 
 } // namespace
 
-CliRequest ParseCliArguments(const QStringList& arguments) {
+Result<CliRequest> ParseCliArguments(const QStringList& arguments) {
     CliRequest request;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -101,42 +101,36 @@ CliRequest ParseCliArguments(const QStringList& arguments) {
         } else if (arg == u"--today" || arg.startsWith(u"--today=")) {
             QString value;
             if (arg == u"--today") {
-                if (i + 1 >= arguments.size()) {
-                    request.error = QStringLiteral("--today needs a date YYYY-MM-DD");
-                    return request;
-                }
+                if (i + 1 >= arguments.size())
+                    return Failure{u"--today の後に日付 YYYY-MM-DD がありません"_s};
                 value = arguments[++i];
             } else {
                 value = arg.mid(8);
             }
             request.today = ReadIsoDate(value);
-            if (!request.today.isValid()) {
-                request.error =
-                    QStringLiteral("--today: not a date of the form YYYY-MM-DD: ") + value;
-                return request;
-            }
+            if (!request.today.isValid())
+                return Failure{u"--today の日付が YYYY-MM-DD の形の日付ではありません: "_s + value};
         } else {
-            request.error = QStringLiteral("unknown option: ") + arg;
-            return request;
+            return Failure{u"知らないオプションです: "_s + arg};
         }
     }
     if (request.mode == CliRequest::Mode::Batch && !request.entry.isEmpty())
-        request.error =
-            QStringLiteral("--batch reads its entries from standard input, not from arguments");
-    else if (request.mode == CliRequest::Mode::Single && request.entry.size() != 4)
-        request.error = QStringLiteral("expected ERA YEAR MONTH DAY (4 arguments), got ") +
-                        QString::number(request.entry.size());
+        return Failure{u"--batch は日付を引数ではなく標準入力から読みます"_s};
+    if (request.mode == CliRequest::Mode::Single && request.entry.size() != 4)
+        return Failure{
+            u"ERA YEAR MONTH DAY の 4 つの引数が要りますが、%1 個です"_s.arg(request.entry.size())};
     return request;
 }
 
 int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err,
            const Clock& clock) {
-    const CliRequest request = ParseCliArguments(arguments);
-    if (!request.error.isEmpty()) {
-        Write(err, u"soranika-cli: "_s + request.error +
+    const Result<CliRequest> parsed = ParseCliArguments(arguments);
+    if (parsed.failed()) {
+        Write(err, u"soranika-cli: "_s + parsed.reason() +
                        u"\n(soranika-cli --help で使い方を表示します)\n"_s);
         return ExitUsage;
     }
+    const CliRequest& request = parsed.value();
     if (request.mode == CliRequest::Mode::Help) {
         Write(out, kUsage);
         return CheckOutput(out, err, ExitOk);
@@ -148,13 +142,10 @@ int RunCli(const QStringList& arguments, std::istream& in, std::ostream& out, st
 
     const QDate today = request.today.isValid() ? request.today : clock.today();
     if (request.mode == CliRequest::Mode::Batch) {
-        const BatchResult result = RunBatch(in, out, today);
-        if (!result.inputFailed)
+        const Result<> batch = RunBatch(in, out, today);
+        if (!batch.failed())
             return CheckOutput(out, err, ExitOk);
-        QString message = u"soranika-cli: standard input could not be read"_s;
-        if (!result.inputError.isEmpty())
-            message += u": "_s + result.inputError;
-        Write(err, message + u'\n');
+        Write(err, u"soranika-cli: 標準入力を読めませんでした: "_s + batch.reason() + u'\n');
         return CheckOutput(out, err, ExitInputFailed);
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QDate>
 #include <QStringList>
 
@@ -15,13 +17,13 @@ struct CliRequest {
     Mode mode = Mode::Single;
     QDate today;       // invalid unless --today was given
     QStringList entry; // ERA YEAR MONTH DAY for Mode::Single
-    QString error;     // set when the command line cannot be used
 };
 
-// Reads the arguments (without the program name). Options come before the entry; "--" ends them,
-// so that a year such as "-5" can still be given. Of --help and --version the first one given
-// wins, and either one outranks --batch, as a user asking for either wants nothing else.
-CliRequest ParseCliArguments(const QStringList& arguments);
+// Reads the arguments (without the program name), or says why the command line cannot be used.
+// Options come before the entry; "--" ends them, so that a year such as "-5" can still be given.
+// Of --help and --version the first one given wins, and either one outranks --batch, as a user
+// asking for either wants nothing else.
+Result<CliRequest> ParseCliArguments(const QStringList& arguments);
 
 // Exit statuses of soranika-cli.
 inline constexpr int ExitOk = 0;

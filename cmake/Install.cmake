@@ -23,9 +23,6 @@ else()
     set(SORANIKA_EXECUTABLE_FOLDER "lib/soranika")
     set(SORANIKA_SHIPPED_FOLDER "lib/soranika")
 endif()
-# The reverse-domain name of the home page, soranika.example.jp: the desktop entry, the metainfo
-# and a software centre's listing all go by it.
-set(SORANIKA_APP_ID "jp.example.soranika")
 
 install(TARGETS soranika soranika-cli RUNTIME DESTINATION "${SORANIKA_EXECUTABLE_FOLDER}")
 install(DIRECTORY "${SORANIKA_SHIPPED_DIR}/" DESTINATION "${SORANIKA_SHIPPED_FOLDER}"

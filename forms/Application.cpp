@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "Fonts.h"
 #include "ProgramPictures.h"
+#include "ProjectIdentity.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -17,7 +18,7 @@ void PrepareApplication(QApplication& app) {
     InstallFontSubstitutions();
     InstallAccessibility();
     // Ties the windows to the installed desktop entry, for the desktop's icon and grouping.
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.soranika"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SORANIKA_APP_ID));
     QApplication::setFont(MakeFont({9}));
     QApplication::setWindowIcon(ProgramIcon());
     // Japanese on Qt's own dialogs (the colour dialog, the buttons): from the program folder,

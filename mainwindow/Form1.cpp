@@ -422,7 +422,7 @@ HistoryWindow* Form1::historyWindow() {
     HistoryWindow* window = secondaryWindow(history_);
     if (made)
         connect(window, &HistoryWindow::openRequested, this,
-                [this] { ViewHistory(platform_, this); });
+                [this] { OpenHistoryInTextEditor(platform_, this); });
     return window;
 }
 

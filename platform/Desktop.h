@@ -1,15 +1,17 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 namespace soranika {
 
-// Starts the system's plain-text editor on a file of a folder, without waiting for it. Returns
-// false when no program could be started.
+// Starts the system's plain-text editor on a file of a folder, without waiting for it. Fails
+// when no program could be started, with the desktop's reason.
 class TextViewer {
 public:
     virtual ~TextViewer() = default;
-    [[nodiscard]] virtual bool openTextFile(const QString& folder, const QString& fileName) = 0;
+    virtual Result<> openTextFile(const QString& folder, const QString& fileName) = 0;
 };
 
 // Hands a web address to the system's browser, without waiting; nothing is reported back.

@@ -15,11 +15,20 @@
 
 namespace soranika {
 
-bool SystemTextViewer::openTextFile(const QString& folder, const QString& fileName) {
+Result<> SystemTextViewer::openTextFile(const QString& folder, const QString& fileName) {
 #ifdef Q_OS_WIN
-    return QProcess::startDetached(QStringLiteral("notepad.exe"), {fileName}, folder);
+    QProcess notepad;
+    notepad.setProgram(QStringLiteral("notepad.exe"));
+    notepad.setArguments({fileName});
+    notepad.setWorkingDirectory(folder);
+    if (!notepad.startDetached())
+        return Failure{notepad.errorString()};
+    return {};
 #else
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(folder).filePath(fileName)));
+    // The desktop only answers whether it found a program for the file, never why not.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(folder).filePath(fileName))))
+        return Failure{QStringLiteral("ファイルを開くプログラムが見つかりません")};
+    return {};
 #endif
 }
 

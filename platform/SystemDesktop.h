@@ -8,7 +8,7 @@ namespace soranika {
 // the file.
 class SystemTextViewer final : public TextViewer {
 public:
-    bool openTextFile(const QString& folder, const QString& fileName) override;
+    Result<> openTextFile(const QString& folder, const QString& fileName) override;
 };
 
 class SystemAddressOpener final : public AddressOpener {

@@ -101,13 +101,14 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
     return StatusTexts::AfterRecord(now, count);
 }
 
-void ViewHistory(Platform& platform, QWidget* parent) {
-    if (platform.textViewer.openTextFile(platform.folder.historyFolder(), HistoryFileName))
+void OpenHistoryInTextEditor(Platform& platform, QWidget* parent) {
+    const Result<> opened =
+        platform.textViewer.openTextFile(platform.folder.historyFolder(), HistoryFileName);
+    if (!opened.failed())
         return;
     WarnOfFile(platform, parent,
                QStringLiteral("履歴ファイルを開くテキストエディタを起動できませんでした。"),
-               platform.folder.historyFilePath(HistoryFileName),
-               QStringLiteral("ファイルを開くプログラムが見つかりません"));
+               platform.folder.historyFilePath(HistoryFileName), opened.reason());
 }
 
 void ClearHistory(Platform& platform, QWidget* parent,

@@ -25,7 +25,7 @@ std::optional<StatusTexts> RecordReading(const Reading& reading, const QString& 
 
 // "履歴表示": opens the history file in the system's text editor, without waiting. Tells the user
 // when no editor could be started.
-void ViewHistory(Platform& platform, QWidget* parent);
+void OpenHistoryInTextEditor(Platform& platform, QWidget* parent);
 
 // "履歴クリア": after the user's OK, empties the history file to one empty line, stores "" in
 // "Rireki" and "Time", hands the reset status texts to `showStatus` and says that it is done.

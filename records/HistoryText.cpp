@@ -48,15 +48,14 @@ QString WithLineBreaks(QString text) {
 
 } // namespace
 
-HistoryText ReadHistoryForDisplay(const QString& path, qint64 largestShown) {
+Result<HistoryText> ReadHistoryForDisplay(const QString& path, qint64 largestShown) {
     largestShown = qMax<qint64>(largestShown, 0);
     HistoryText history;
     QFile file;
     if (const Result<> opened = OpenRegularFile(file, path, false); opened.failed()) {
-        if (IsMissing(path))
-            history.missing = true;
-        else
-            history.problem = opened.reason();
+        if (!IsMissing(path))
+            return Failure{opened.reason()};
+        history.missing = true;
         return history;
     }
     // What is there now is what is shown, also when an entry is appended meanwhile.
@@ -64,15 +63,11 @@ HistoryText ReadHistoryForDisplay(const QString& path, qint64 largestShown) {
     history.shortened = history.fileSize > largestShown;
     // One byte before the part shown tells whether the part starts a line.
     const qint64 from = history.shortened ? history.fileSize - largestShown - 1 : 0;
-    if (from > 0 && !file.seek(from)) {
-        history.problem = file.errorString();
-        return history;
-    }
+    if (from > 0 && !file.seek(from))
+        return Failure{file.errorString()};
     const QByteArray bytes = file.read(history.fileSize - from);
-    if (file.error() != QFileDevice::NoError) {
-        history.problem = file.errorString();
-        return history;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return Failure{file.errorString()};
     const qsizetype start = history.shortened ? FirstLineStartAfterCut(bytes) : 0;
     history.shownSize = bytes.size() - start;
     history.text = WithLineBreaks(DecodeCp932(QByteArrayView(bytes).sliced(start)));

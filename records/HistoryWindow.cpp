@@ -42,9 +42,10 @@ QString DataSize(qint64 bytes) {
 }
 
 // What the note under the history says of it; empty when there is nothing to say.
-QString HistoryNote(const HistoryText& history) {
-    if (!history.problem.isEmpty())
-        return QStringLiteral("履歴ファイルを表示できません（%1）").arg(history.problem);
+QString HistoryNote(const Result<HistoryText>& read) {
+    if (read.failed())
+        return QStringLiteral("履歴ファイルを表示できません（%1）").arg(read.reason());
+    const HistoryText& history = read.value();
     if (history.missing)
         return QStringLiteral("履歴ファイルはまだありません。「記　録」を押すと作られます。");
     if (history.shortened)
@@ -69,11 +70,11 @@ HistoryWindow::HistoryWindow() {
     setFocusProxy(historyText_);
 }
 
-void HistoryWindow::showHistory(const HistoryText& history, const QString& fileName,
+void HistoryWindow::showHistory(const Result<HistoryText>& history, const QString& fileName,
                                 const QColor& background) {
     SetBackground(this, background);
     setWindowTitle(fileName + QStringLiteral(" - ソラニカ"));
-    historyText_->setPlainText(history.text);
+    historyText_->setPlainText(history.failed() ? QString() : history.value().text);
     const QString note = HistoryNote(history);
     note_->setCaption(note);
     note_->setAccessibleDescription(note);

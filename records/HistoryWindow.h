@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -22,7 +24,8 @@ public:
     // says under it when there is none yet, when older entries are left out, or why the file
     // cannot be shown. `fileName` is the history file's name, for the title. The window itself
     // is not shown.
-    void showHistory(const HistoryText& history, const QString& fileName, const QColor& background);
+    void showHistory(const Result<HistoryText>& history, const QString& fileName,
+                     const QColor& background);
 
 signals:
     // The user wants the history file in the desktop's own application for it.

@@ -7,7 +7,7 @@ void ShowHistory(Platform& platform, QWidget* owner,
                  const std::function<HistoryWindow*()>& /*historyWindow*/,
                  const QColor& /*colour*/) {
     // "notepad.exe SanRireki.txt"
-    ViewHistory(platform, owner);
+    OpenHistoryInTextEditor(platform, owner);
 }
 
 } // namespace soranika

@@ -48,20 +48,25 @@ void TestHelpText::missingOrUnreadableFile() {
     // A help text far too large, a link to an endless device, and a pipe nobody writes to: each
     // is refused at once instead of freezing the window or eating the memory.
     const QString path = folder.filePath(u"readme.txt"_s);
-    {
-        QFile huge(path);
-        QVERIFY(huge.open(QIODevice::WriteOnly));
-        QVERIFY(huge.resize(LargestHelpFileSize + 1));
-    }
+    const auto writeHelpOf = [&](qint64 size) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(QByteArray(size, 'a')) == size;
+    };
+    QVERIFY(writeHelpOf(LargestHelpFileSize));
+    const Result<QString> largest = ReadHelpText(path);
+    QVERIFY(!largest.failed());
+    QCOMPARE(largest.value().size(), LargestHelpFileSize + 2); // its one line, ended by CR LF
+    QVERIFY(writeHelpOf(LargestHelpFileSize + 1));
     QVERIFY(ReadHelpText(path).failed());
     QVERIFY(QFile::remove(path));
-    if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanLinkEndlessDevice(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QVERIFY(QFile::link(u"/dev/zero"_s, path));
     QVERIFY(ReadHelpText(path).failed());
     QVERIFY(QFile::remove(path));
-    if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(path); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QVERIFY(ReadHelpText(path).failed());
 }
 

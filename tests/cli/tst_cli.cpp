@@ -53,7 +53,7 @@ CliRun Run(const QStringList& arguments, const QByteArray& input = {}) {
     return run;
 }
 
-constexpr auto kOutputFailedMessage = "soranika-cli: the output could not be written\n";
+constexpr auto kOutputFailedMessage = "soranika-cli: 出力を書き込めませんでした\n";
 
 // Gives out a few bytes and then fails, as a read from a broken disk or a dropped connection does
 // in libstdc++: the stream buffer throws with the system's error.
@@ -217,6 +217,7 @@ private slots:
     void batch();
     void batchGoesOnAfterBadLines();
     void batchSkipsAnOverlongLine();
+    void batchLineAtItsLongest();
     void realProcess();
     void outputFailure();
     void inputFailure_data();
@@ -280,13 +281,14 @@ void TestCli::refusedEntry() {
 void TestCli::commandLineMistakes_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("complaint");
-    QTest::newRow("nothing") << QStringList{} << u"4 arguments"_s;
-    QTest::newRow("three") << QStringList{u"西暦"_s, u"1985"_s, u"5"_s} << u"got 3"_s;
+    QTest::newRow("nothing") << QStringList{} << u"4 つの引数が要りますが、0 個です"_s;
+    QTest::newRow("three") << QStringList{u"西暦"_s, u"1985"_s, u"5"_s} << u"3 個です"_s;
     QTest::newRow("five") << QStringList{u"西暦"_s, u"1985"_s, u"5"_s, u"12"_s, u"x"_s}
-                          << u"got 5"_s;
-    QTest::newRow("unknown option") << QStringList{u"--colour"_s} << u"unknown option: --colour"_s;
+                          << u"5 個です"_s;
+    QTest::newRow("unknown option")
+        << QStringList{u"--colour"_s} << u"知らないオプションです: --colour"_s;
     QTest::newRow("option-like year")
-        << QStringList{u"西暦"_s, u"-5"_s, u"1"_s, u"1"_s} << u"unknown option: -5"_s;
+        << QStringList{u"西暦"_s, u"-5"_s, u"1"_s, u"1"_s} << u"知らないオプションです: -5"_s;
     QTest::newRow("today without date") << QStringList{u"--today"_s} << u"--today"_s;
     QTest::newRow("today not a day")
         << QStringList{u"--today"_s, u"2001-02-29"_s, u"西暦"_s, u"1985"_s, u"5"_s, u"12"_s}
@@ -294,7 +296,7 @@ void TestCli::commandLineMistakes_data() {
     QTest::newRow("today in another form")
         << QStringList{u"--today=2001/02/03"_s, u"--batch"_s} << u"YYYY-MM-DD"_s;
     QTest::newRow("batch with an entry")
-        << QStringList{u"--batch"_s, u"西暦"_s, u"1985"_s, u"5"_s, u"12"_s} << u"standard input"_s;
+        << QStringList{u"--batch"_s, u"西暦"_s, u"1985"_s, u"5"_s, u"12"_s} << u"標準入力"_s;
 }
 
 void TestCli::commandLineMistakes() {
@@ -372,6 +374,10 @@ void TestCli::batch_data() {
                                  << u"error\texpected 4 tab-separated fields, got 5\n"_s;
     QTest::newRow("empty line") << "\n"_ba << u"error\texpected 4 tab-separated fields, got 1\n"_s;
     QTest::newRow("no input") << ""_ba << u""_s;
+    // Echoed as the user typed it: a character beyond the Basic Multilingual Plane is one
+    // character, four bytes of UTF-8, in and out.
+    QTest::newRow("beyond the Basic Multilingual Plane")
+        << "西暦\t𠮷\t5\t\U0001F382\n"_ba << u"𠮷/5/\U0001F382\t****/5/\U0001F382\trefused\n"_s;
     QTest::newRow("broken UTF-8")
         << "\xff\xfe\t1985\t5\t12\n"_ba
         << u"1985/5/12\t****/5/12\t48\t5347\t14\t磁気を帯びたイノシシ\n"_s;
@@ -411,6 +417,20 @@ void TestCli::batchSkipsAnOverlongLine() {
     QCOMPARE(run.status, ExitOk);
     QCOMPARE(run.out,
              u"error\tline longer than 16 MiB\nH1/1/8\t****/1/8\t5\t4010\t10\t山上に舞う龍\n"_s);
+}
+
+void TestCli::batchLineAtItsLongest() {
+    // A line of exactly 16 MiB is still answered, its year echoed whole; one byte more is not.
+    const QByteArray head = "西暦\t";
+    const QByteArray tail = "\t5\t12";
+    const qsizetype digits = (16 << 20) - head.size() - tail.size();
+    const QByteArray longest = head + QByteArray(digits, '9') + tail;
+    const QByteArray tooLong = head + QByteArray(digits + 1, '9') + tail;
+    const CliRun run = Run({u"--batch"_s}, longest + '\n' + tooLong + "\r\n" + longest);
+    QCOMPARE(run.status, ExitOk);
+    const QString answered = QString(digits, u'9') + u"/5/12\t****/5/12\trefused"_s;
+    QCOMPARE(run.out.split(u'\n'),
+             QStringList({answered, u"error\tline longer than 16 MiB"_s, answered, QString()}));
 }
 
 void TestCli::realProcess() {
@@ -490,7 +510,7 @@ void TestCli::inputFailure() {
     QCOMPARE(RunCli({u"--batch"_s}, in, out, err, clock), ExitInputFailed);
     QCOMPARE(QString::fromStdString(out.str()), output);
     QCOMPARE(QString::fromStdString(err.str()),
-             u"soranika-cli: standard input could not be read: Input/output error\n"_s);
+             u"soranika-cli: 標準入力を読めませんでした: Input/output error\n"_s);
 }
 
 void TestCli::realProcessBrokenPipe() {
@@ -610,7 +630,7 @@ void TestCli::realProcessUnreadableInput() {
     QCOMPARE(WaitForExit(cli, std::chrono::seconds(10)), ExitInputFailed);
     QCOMPARE(ReadAll(out.read), QByteArray());
     QCOMPARE(QString::fromUtf8(ReadAll(err.read)),
-             u"soranika-cli: standard input could not be read: "_s + reason + u'\n');
+             u"soranika-cli: 標準入力を読めませんでした: "_s + reason + u'\n');
 #else
     QSKIP("needs fork and pipes");
 #endif

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScopeGuard>
@@ -39,6 +40,7 @@ private slots:
     void settingsInAFolderThatIsAFile();
     void settingsFileThatIsNoSettingsFile();
     void unusableStoreIsSetAside();
+    void storeAtItsLargestSize();
     void singleCopyLock();
     void staleLockIsTakenOver();
     void damagedLockNeverLocksOut_data();
@@ -121,12 +123,12 @@ void TestPlatform::settingsThatCannotBeWrittenSayWhy() {
     QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"5"_s).failed());
     const QByteArray before = ReadAll(settingsFile());
     const QString colourBefore = ProgramSettings::Read(store, u"Color"_s);
-    if (const QString problem = SetImmutable(settingsFile(), true); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = SetImmutable(settingsFile(), true); made.failed())
+        QSKIP(qPrintable(made.reason()));
     const auto failure =
         ProgramSettings::WriteTogether(store, {{u"Rireki"_s, u"6"_s}, {u"NeverStored"_s, u"x"_s}});
     const auto secondFailure = ProgramSettings::Write(store, u"Color"_s, u"255"_s);
-    QVERIFY(SetImmutable(settingsFile(), false).isEmpty());
+    QVERIFY(!SetImmutable(settingsFile(), false).failed());
     QVERIFY(failure.failed());
     QCOMPARE(failure.reason(), SystemReason(EPERM));
     QVERIFY(secondFailure.failed());
@@ -146,8 +148,8 @@ void TestPlatform::settingsOnAFullDiskSayWhy() {
     QVERIFY(!ProgramSettings::Write(store, u"Time"_s, u"2026/12/06 7:15:33"_s).failed());
     const QByteArray before = ReadAll(settingsFile());
     SmallDisk disk(16 * 1024, configFolder());
-    if (!disk.problem().isEmpty())
-        QSKIP(qPrintable(disk.problem()));
+    if (disk.ready().failed())
+        QSKIP(qPrintable(disk.ready().reason()));
     {
         QFile copy(settingsFile());
         QVERIFY(copy.open(QIODevice::WriteOnly));
@@ -211,8 +213,8 @@ void TestPlatform::settingsFileThatIsNoSettingsFile() {
 
     // A named pipe nobody writes to: reading it would wait for ever.
     QVERIFY(QFile::remove(settingsFile()));
-    if (const QString problem = MakeNamedPipe(settingsFile()); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(settingsFile()); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"NEW"_s);
     const auto pipeRefused = ProgramSettings::Write(store, u"Rireki"_s, u"6"_s);
     QVERIFY(pipeRefused.failed());
@@ -228,7 +230,7 @@ void TestPlatform::unusableStoreIsSetAside() {
     const QString keptAs = settingsFile() + u".damaged-20261207-171125"_s;
     const QString keptAsToo = keptAs + u"-2"_s;
     const auto cleanUp = qScopeGuard([&] {
-        SetImmutable(configFolder(), false);
+        (void)SetImmutable(configFolder(), false);
         for (const QString& file : {settingsFile(), keptAs, keptAsToo})
             QFile::remove(file);
     });
@@ -288,11 +290,45 @@ void TestPlatform::unusableStoreIsSetAside() {
     const QByteArray stuck = garbageOf(22);
     writeFile(stuck);
     QVERIFY(QFile::remove(keptAs));
-    if (const QString problem = SetImmutable(configFolder(), true); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = SetImmutable(configFolder(), true); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
-    QVERIFY(SetImmutable(configFolder(), false).isEmpty());
+    QVERIFY(!SetImmutable(configFolder(), false).failed());
     QCOMPARE(ReadAll(settingsFile()), stuck);
+}
+
+void TestPlatform::storeAtItsLargestSize() {
+#ifdef Q_OS_WIN
+    QSKIP(kNoSettingsFile);
+#endif
+    // A store of exactly the largest size is still the user's; one byte more is set aside.
+    QtSettingsStore store;
+    const QDateTime now(QDate(2026, 12, 7), QTime(17, 11, 25));
+    const QString keptAs = settingsFile() + u".damaged-20261207-171125"_s;
+    const auto cleanUp = qScopeGuard([&] {
+        for (const QString& file : {settingsFile(), keptAs})
+            QFile::remove(file);
+    });
+    const auto writeStoreOf = [&](qint64 size) {
+        const QByteArray head = "[section1]\nRireki=5\nTime=";
+        QFile file(settingsFile());
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(head + QByteArray(size - head.size() - 1, 'x') + '\n') == size;
+    };
+
+    QVERIFY(writeStoreOf(QtSettingsStore::LargestFileSize));
+    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
+    QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"5"_s);
+    QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"6"_s).failed());
+    QCOMPARE(QFileInfo(settingsFile()).size(), QtSettingsStore::LargestFileSize);
+    QVERIFY(!QFile::exists(keptAs));
+
+    QVERIFY(writeStoreOf(QtSettingsStore::LargestFileSize + 1));
+    QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"NEW"_s);
+    const auto setAside = ProgramSettings::SetAsideUnusableStore(store, now);
+    QVERIFY(setAside);
+    QVERIFY2(setAside->reason.contains(u"大きすぎます"_s), qPrintable(setAside->reason));
+    QCOMPARE(QFileInfo(keptAs).size(), QtSettingsStore::LargestFileSize + 1);
 }
 
 void TestPlatform::singleCopyLock() {
@@ -352,8 +388,8 @@ void TestPlatform::lockFolderThatCannotHoldALock() {
     QVERIFY(LockFileInstance(folderInTheWay).claim());
     QVERIFY(LockFileInstance(dir.filePath(u"no-such-folder/soranika.lock"_s)).claim());
     const QString pipe = dir.filePath(u"pipe.lock"_s);
-    if (const QString problem = MakeNamedPipe(pipe); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(pipe); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QVERIFY(LockFileInstance(pipe).claim());
 }
 
@@ -365,8 +401,8 @@ void TestPlatform::lockInAReadOnlyFolder() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("garbage");
     }
-    if (const QString problem = folder.makeReadOnly(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = folder.makeReadOnly(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     // A lock file that is there still carries the lock, read-only as it is.
     LockFileInstance first(leftBehind);
     QVERIFY(first.claim());
@@ -389,14 +425,14 @@ void TestPlatform::regularFilesOnly() {
     QCOMPARE(ReadRegularFile(dir.filePath(u"none"_s), 100).reason(), SystemReason(ENOENT));
 
     // A link to a device that never ends, and a pipe nobody writes to.
-    if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanLinkEndlessDevice(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     const QString zero = dir.filePath(u"zero"_s);
     QVERIFY(QFile::link(u"/dev/zero"_s, zero));
     QCOMPARE(ReadRegularFile(zero, 100).reason(), NotARegularFileReason());
     const QString pipe = dir.filePath(u"pipe"_s);
-    if (const QString problem = MakeNamedPipe(pipe); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(pipe); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QCOMPARE(ReadRegularFile(pipe, 100).reason(), NotARegularFileReason());
     QFile appending;
     QCOMPARE(OpenRegularFile(appending, pipe, true).reason(), NotARegularFileReason());
@@ -438,8 +474,8 @@ void TestPlatform::durableFiles() {
     QCOMPARE(ReadAll(elsewhere), QByteArray("someone else's\r\n"));
     QVERIFY(QFileInfo(pending).isSymLink());
     QVERIFY(QFile::remove(pending));
-    if (const QString problem = MakeNamedPipe(pending); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(pending); made.failed())
+        QSKIP(qPrintable(made.reason()));
     const auto refused = WriteFileDurably(pending, "new\r\n");
     QVERIFY(refused.failed());
     QCOMPARE(refused.reason(), NotARegularFileReason());

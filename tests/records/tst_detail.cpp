@@ -188,6 +188,15 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
         return Fill(window, MakeDetailPage(ShowaReading(), {}, false, kShownAt), Qt::white,
                     folder.path());
     };
+    // At exactly the largest size the file is read, and found to be no picture.
+    {
+        QFile largest(path);
+        QVERIFY(largest.open(QIODevice::WriteOnly));
+        QVERIFY(largest.resize(LargestPictureFileSize));
+    }
+    const auto unreadable = fill();
+    QVERIFY(unreadable.failed());
+    QVERIFY2(!unreadable.reason().contains(u"大きすぎます"_s), qPrintable(unreadable.reason()));
     {
         QFile huge(path);
         QVERIFY(huge.open(QIODevice::WriteOnly));
@@ -199,16 +208,16 @@ void TestDetail::pictureThatIsNoPictureFileIsNotRead() {
     QCOMPARE(Find<CaptionLabel>(window, "Label9")->caption(), u"磁気を帯びたイノシシ"_s);
 
     QVERIFY(QFile::remove(path));
-    if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanLinkEndlessDevice(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QVERIFY(QFile::link(u"/dev/zero"_s, path));
     const auto device = fill();
     QVERIFY(device.failed() && device.reason().contains(NotARegularFileReason()));
     QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());
 
     QVERIFY(QFile::remove(path));
-    if (const QString problem = MakeNamedPipe(path); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(path); made.failed())
+        QSKIP(qPrintable(made.reason()));
     const auto pipe = fill();
     QVERIFY(pipe.failed() && pipe.reason().contains(NotARegularFileReason()));
     QVERIFY(Find<QLabel>(window, "Image2")->pixmap().isNull());

@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -320,8 +321,8 @@ void TestHistory::recordThatCannotCreateTheFileLeavesNoFile() {
 
 void TestHistory::recordOnADiskThatFillsPartWayGivesTheReason() {
     SmallDisk disk(64 * 1024);
-    if (!disk.problem().isEmpty())
-        QSKIP(qPrintable(disk.problem()));
+    if (disk.ready().failed())
+        QSKIP(qPrintable(disk.ready().reason()));
     system_->folder.elsewhere = disk.path();
     // A history that leaves 200 bytes of its last page free: the entry starts to go in, then the
     // disk is full.
@@ -340,9 +341,8 @@ void TestHistory::recordOnADiskThatFillsPartWayGivesTheReason() {
 
 void TestHistory::recordIntoANamedPipeFailsAtOnce() {
     // Nobody reads the pipe: opening it for writing would wait for ever.
-    const QString problem = MakeNamedPipe(historyPath());
-    if (!problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(historyPath()); made.failed())
+        QSKIP(qPrintable(made.reason()));
     const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
     QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
     QCOMPARE(system_->messages.shown.size(), 1);
@@ -352,8 +352,8 @@ void TestHistory::recordIntoANamedPipeFailsAtOnce() {
 }
 
 void TestHistory::recordThroughLinks() {
-    if (const QString problem = SymbolicLinksProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanFollowSymbolicLinks(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QTemporaryDir elsewhere;
     const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
     const QByteArray entry =
@@ -376,8 +376,8 @@ void TestHistory::recordThroughLinks() {
 
 void TestHistory::failedRecordThroughADanglingLinkLeavesTheLink() {
     SmallDisk disk(16 * 1024);
-    if (!disk.problem().isEmpty())
-        QSKIP(qPrintable(disk.problem()));
+    if (disk.ready().failed())
+        QSKIP(qPrintable(disk.ready().reason()));
     QVERIFY(disk.fill());
     const QString target = disk.filePath(u"SanRireki.txt"_s);
     QVERIFY(QFile::link(target, historyPath()));
@@ -483,8 +483,8 @@ void TestHistory::clearThatCannotWrite() {
 
 void TestHistory::clearOnAFullDiskChangesNothing() {
     SmallDisk disk(64 * 1024);
-    if (!disk.problem().isEmpty())
-        QSKIP(qPrintable(disk.problem()));
+    if (disk.ready().failed())
+        QSKIP(qPrintable(disk.ready().reason()));
     system_->folder.elsewhere = disk.path();
     const QByteArray before = QByteArray(5000, 'x') + "\r\n";
     WriteAll(historyPath(), before);
@@ -523,8 +523,8 @@ void TestHistory::clearWhoseSettingsCannotBeSavedChangesNothing() {
 }
 
 void TestHistory::clearThroughALinkKeepsTheLink() {
-    if (const QString problem = SymbolicLinksProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanFollowSymbolicLinks(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(u"history.txt"_s);
     WriteAll(target, "history\r\n");
@@ -535,9 +535,8 @@ void TestHistory::clearThroughALinkKeepsTheLink() {
 }
 
 void TestHistory::clearLeavesANamedPipeAlone() {
-    const QString problem = MakeNamedPipe(historyPath());
-    if (!problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(historyPath()); made.failed())
+        QSKIP(qPrintable(made.reason()));
     ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
     QVERIFY(QFileInfo(historyPath()).exists() && !QFileInfo(historyPath()).isFile());
     QCOMPARE(system_->settings.writes, 0);
@@ -552,16 +551,18 @@ void TestHistory::clearWhoseFileCannotBeReplacedPutsTheSettingsBack() {
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, u"3"_s);
     store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
-    QString problem;
+    // Made unchangeable once, at the first write of the settings, after the emptied file.
+    std::optional<Result<>> madeImmutable;
     store.beforeWrite = [&]() {
-        if (problem.isEmpty())
-            problem = SetImmutable(historyPath(), true) + u" "_s;
+        if (!madeImmutable)
+            madeImmutable = SetImmutable(historyPath(), true);
     };
     bool shown = false;
     ClearHistory(*platform_, nullptr, [&](const StatusTexts&) { shown = true; });
-    SetImmutable(historyPath(), false);
-    if (problem.trimmed().size() > 0)
-        QSKIP(qPrintable(problem));
+    (void)SetImmutable(historyPath(), false);
+    QVERIFY(madeImmutable);
+    if (madeImmutable->failed())
+        QSKIP(qPrintable(madeImmutable->reason()));
     QVERIFY(!shown);
     QCOMPARE(ReadAll(historyPath()), before);
     QCOMPARE(store.stored(ProgramSettings::RecordCountKey), u"3"_s);
@@ -592,8 +593,8 @@ void TestHistory::pendingReplacement() {
     // A commit that fails leaves the old content.
     PendingReplacement refused(historyPath());
     QVERIFY(!refused.write("newer").failed());
-    if (const QString problem = SetImmutable(historyPath(), true); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = SetImmutable(historyPath(), true); made.failed())
+        QSKIP(qPrintable(made.reason()));
     const Result<> failure = refused.commit();
     (void)SetImmutable(historyPath(), false);
     QVERIFY(failure.failed());
@@ -615,15 +616,17 @@ void TestHistory::statusTexts() {
 }
 
 void TestHistory::viewStartsTheEditorOrSaysWhy() {
-    ViewHistory(*platform_, nullptr);
+    OpenHistoryInTextEditor(*platform_, nullptr);
     QCOMPARE(system_->textViewer.opened, QStringList{system_->folder.path() + u"|SanRireki.txt"_s});
     QVERIFY(system_->messages.shown.isEmpty());
     QVERIFY(!QFile::exists(historyPath())); // viewing does not create the file
 
-    system_->textViewer.canOpen = false;
-    ViewHistory(*platform_, nullptr);
+    // The desktop's own reason reaches the user, with the file it was asked to open.
+    system_->textViewer.refusal = u"指定されたファイルが見つかりません。"_s;
+    OpenHistoryInTextEditor(*platform_, nullptr);
     QCOMPARE(system_->messages.shown.size(), 1);
     QVERIFY(system_->messages.shown[0].text.contains(u"SanRireki.txt"_s));
+    QVERIFY(system_->messages.shown[0].text.contains(u"指定されたファイルが見つかりません。"_s));
 }
 
 void TestHistory::historyApartFromTheProgramFiles() {
@@ -639,7 +642,7 @@ void TestHistory::historyApartFromTheProgramFiles() {
     QVERIFY(
         QDir(system_->folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 
-    ViewHistory(*platform_, nullptr);
+    OpenHistoryInTextEditor(*platform_, nullptr);
     QCOMPARE(system_->textViewer.opened, QStringList{folder + u"|SanRireki.txt"_s});
 
     ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});

@@ -60,6 +60,25 @@ QString ShownLines(const QStringList& lines) {
     return shown;
 }
 
+// The history as shown, of a read that must not fail: a failure fails the test.
+HistoryText ReadShown(const QString& path, qint64 largestShown = LargestHistoryShown) {
+    const Result<HistoryText> read = ReadHistoryForDisplay(path, largestShown);
+    if (!read.failed())
+        return read.value();
+    QTest::qFail(qPrintable(u"the history could not be read: "_s + read.reason()), __FILE__,
+                 __LINE__);
+    return {};
+}
+
+// Why a read that must fail failed: empty, and the test failed, when it did not.
+QString ReadFailure(const QString& path) {
+    const Result<HistoryText> read = ReadHistoryForDisplay(path);
+    if (read.failed())
+        return read.reason();
+    QTest::qFail("the history was read, where it must not be", __FILE__, __LINE__);
+    return {};
+}
+
 } // namespace
 
 class TestHistoryWindow : public QObject {
@@ -105,8 +124,7 @@ void TestHistoryWindow::recordedEntriesReadBack() {
         expected += ShownLines(entry.lines);
     }
     WriteAll(path(), bytes);
-    const HistoryText history = ReadHistoryForDisplay(path());
-    QVERIFY2(history.problem.isEmpty(), qPrintable(history.problem));
+    const HistoryText history = ReadShown(path());
     QVERIFY(!history.missing && !history.shortened);
     QCOMPARE(history.fileSize, bytes.size());
     QCOMPARE(history.text, expected);
@@ -136,24 +154,24 @@ void TestHistoryWindow::lineEnds() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
     WriteAll(path(), bytes);
-    QCOMPARE(ReadHistoryForDisplay(path()).text, shown);
+    QCOMPARE(ReadShown(path()).text, shown);
 }
 
 void TestHistoryWindow::emptyAndMissingFiles() {
     WriteAll(path(), {});
-    const HistoryText empty = ReadHistoryForDisplay(path());
-    QVERIFY(empty.text.isEmpty() && !empty.missing && empty.problem.isEmpty());
+    const HistoryText empty = ReadShown(path());
+    QVERIFY(empty.text.isEmpty() && !empty.missing);
 
     QVERIFY(QFile::remove(path()));
-    const HistoryText missing = ReadHistoryForDisplay(path());
+    const HistoryText missing = ReadShown(path());
     QVERIFY(missing.missing);
-    QVERIFY(missing.text.isEmpty() && missing.problem.isEmpty() && !missing.shortened);
+    QVERIFY(missing.text.isEmpty() && !missing.shortened);
 
     // Record writes through a link to a file not made yet: there is no history yet either.
-    if (const QString problem = SymbolicLinksProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanFollowSymbolicLinks(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QVERIFY(QFile::link(folder_.filePath(u"not-yet"_s), path()));
-    QVERIFY(ReadHistoryForDisplay(path()).missing);
+    QVERIFY(ReadShown(path()).missing);
     QVERIFY(QFile::remove(path()));
 }
 
@@ -165,31 +183,26 @@ void TestHistoryWindow::unreadablePathIsAProblemNotMissing() {
 #endif
     const QString notAFolder = folder_.filePath(u"plain"_s);
     WriteAll(notAFolder, "x"_ba);
-    const HistoryText history = ReadHistoryForDisplay(notAFolder + u'/' + HistoryFileName);
-    QVERIFY(!history.missing);
-    QCOMPARE(history.problem, SystemReason(ENOTDIR));
+    QCOMPARE(ReadFailure(notAFolder + u'/' + HistoryFileName), SystemReason(ENOTDIR));
 }
 
 void TestHistoryWindow::noRegularFileIsRefusedAtOnce() {
     QVERIFY(QDir(folder_.path()).mkdir(HistoryFileName));
-    QCOMPARE(ReadHistoryForDisplay(path()).problem, NotARegularFileReason());
+    QCOMPARE(ReadFailure(path()), NotARegularFileReason());
     QVERIFY(QDir(folder_.path()).rmdir(HistoryFileName));
 
-    if (const QString problem = EndlessDeviceProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanLinkEndlessDevice(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QVERIFY(QFile::link(u"/dev/zero"_s, path()));
-    const HistoryText device = ReadHistoryForDisplay(path());
-    QCOMPARE(device.problem, NotARegularFileReason());
-    QVERIFY(device.text.isEmpty() && !device.missing);
+    QCOMPARE(ReadFailure(path()), NotARegularFileReason());
     QVERIFY(QFile::remove(path()));
 
     // Nobody writes into the pipe: reading it would wait for ever.
-    if (const QString problem = MakeNamedPipe(path()); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
-    const HistoryText pipe = ReadHistoryForDisplay(path());
+    if (const Result<> made = MakeNamedPipe(path()); made.failed())
+        QSKIP(qPrintable(made.reason()));
+    const QString pipe = ReadFailure(path());
     QVERIFY(QFile::remove(path()));
-    QCOMPARE(pipe.problem, NotARegularFileReason());
-    QVERIFY(!pipe.missing);
+    QCOMPARE(pipe, NotARegularFileReason());
 }
 
 void TestHistoryWindow::largeFileShowsItsNewestLines_data() {
@@ -220,18 +233,18 @@ void TestHistoryWindow::largeFileShowsItsNewestLines() {
     const qsizetype start = bytes.indexOf(startAfter, lastEntry) + startAfter.size() + startOffset;
     QVERIFY(cut > lastEntry && start >= cut);
     WriteAll(path(), bytes.sliced(start));
-    const QString expected = ReadHistoryForDisplay(path()).text;
+    const QString expected = ReadShown(path()).text;
 
     WriteAll(path(), bytes);
-    const HistoryText history = ReadHistoryForDisplay(path(), bytes.size() - cut);
-    QVERIFY(history.shortened && !history.missing && history.problem.isEmpty());
+    const HistoryText history = ReadShown(path(), bytes.size() - cut);
+    QVERIFY(history.shortened && !history.missing);
     QCOMPARE(history.fileSize, bytes.size());
     QCOMPARE(history.shownSize, bytes.size() - start);
     QCOMPARE(history.text, expected);
     QVERIFY(!history.text.contains(QChar::ReplacementCharacter));
 
     // Exactly at the limit nothing is left out.
-    const HistoryText whole = ReadHistoryForDisplay(path(), bytes.size());
+    const HistoryText whole = ReadShown(path(), bytes.size());
     QVERIFY(!whole.shortened);
     QVERIFY(whole.text.endsWith(history.text));
     QCOMPARE(whole.shownSize, bytes.size());
@@ -240,7 +253,7 @@ void TestHistoryWindow::largeFileShowsItsNewestLines() {
 void TestHistoryWindow::lineLongerThanTheLimitShowsNothing() {
     // No line begins in the last ten bytes: any of them would show half a line.
     WriteAll(path(), EncodeHistoryEntry({u"備　　考："_s + QString(40, u'長')}));
-    const HistoryText history = ReadHistoryForDisplay(path(), 10);
+    const HistoryText history = ReadShown(path(), 10);
     QVERIFY(history.shortened);
     QVERIFY(history.text.isEmpty());
     QCOMPARE(history.shownSize, 0);
@@ -259,7 +272,7 @@ void TestHistoryWindow::hugeFileIsReadOnlyAtItsEnd() {
         QVERIFY(file.seek(hole));
         QVERIFY(file.write("\r\n" + last.bytes) > 0);
     }
-    const HistoryText history = ReadHistoryForDisplay(path());
+    const HistoryText history = ReadShown(path());
     QVERIFY(QFile::remove(path()));
     QVERIFY(history.shortened);
     QCOMPARE(history.fileSize, hole + 2 + last.bytes.size());
@@ -275,7 +288,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
         for (const Entry& entry : SampleEntries())
             bytes += entry.bytes;
     WriteAll(path(), bytes);
-    const HistoryText history = ReadHistoryForDisplay(path());
+    const HistoryText history = ReadShown(path());
     HistoryWindow window;
     const QColor pink(255, 192, 192);
     window.showHistory(history, HistoryFileName, pink);
@@ -312,7 +325,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     window.close();
     bytes += SampleEntries().last().bytes;
     WriteAll(path(), bytes);
-    const HistoryText longer = ReadHistoryForDisplay(path());
+    const HistoryText longer = ReadShown(path());
     window.showHistory(longer, HistoryFileName, pink);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -326,7 +339,7 @@ void TestHistoryWindow::windowIsAFixedReadOnlyWindow() {
     QCOMPARE(window.minimumSize(), window.maximumSize());
     auto* text = Find<QPlainTextEdit>(window, "HistoryText");
     QVERIFY(text->isReadOnly());
-    window.showHistory({.text = u"鑑定\n"_s}, HistoryFileName, Qt::white);
+    window.showHistory(HistoryText{.text = u"鑑定\n"_s}, HistoryFileName, Qt::white);
     text->moveCursor(QTextCursor::Start);
     QTest::keyClicks(text, u"abc"_s);
     QTest::keyClick(text, Qt::Key_Delete);
@@ -358,12 +371,12 @@ void TestHistoryWindow::notes() {
     QFETCH(QString, text);
     QFETCH(QString, says);
     HistoryWindow window;
-    window.showHistory({.text = text,
-                        .missing = missing,
-                        .shortened = shortened,
-                        .fileSize = qint64(2) << 30,
-                        .shownSize = LargestHistoryShown - 100,
-                        .problem = problem},
+    const HistoryText shown{.text = text,
+                            .missing = missing,
+                            .shortened = shortened,
+                            .fileSize = qint64(2) << 30,
+                            .shownSize = LargestHistoryShown - 100};
+    window.showHistory(problem.isEmpty() ? Result<HistoryText>(shown) : Failure{problem},
                        HistoryFileName, Qt::white);
     const QString note = Find<CaptionLabel>(window, "HistoryNote")->caption();
     QCOMPARE(Find<CaptionLabel>(window, "HistoryNote")->accessibleDescription(), note);

@@ -214,8 +214,8 @@ void TestInterrupted::startUndoesARecordCutShort() {
 }
 
 void TestInterrupted::startUndoesARecordThroughALink() {
-    if (const QString problem = SymbolicLinksProblem(); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = CanFollowSymbolicLinks(); made.failed())
+        QSKIP(qPrintable(made.reason()));
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(u"history.txt"_s);
     WriteAll(target, "earlier\r\nhalf an ent");
@@ -264,8 +264,8 @@ void TestInterrupted::startLeavesWhatIsNotTheProgramsAlone() {
     // A named pipe where the journal would be is not the program's: it is neither read (which
     // would wait for a writer) nor removed.
     const QString journal = RecordJournalPath(historyPath());
-    if (const QString problem = MakeNamedPipe(journal); !problem.isEmpty())
-        QSKIP(qPrintable(problem));
+    if (const Result<> made = MakeNamedPipe(journal); made.failed())
+        QSKIP(qPrintable(made.reason()));
     finishAtStart();
     QVERIFY(QFileInfo::exists(journal));
     QCOMPARE(ReadAll(historyPath()), QByteArray("history, hand-edited\r\n"));

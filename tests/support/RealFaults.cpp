@@ -38,14 +38,14 @@ QString SystemReason(int error) {
 SmallDisk::SmallDisk(qint64 bytes, const QString& mountOn)
     : mountPoint_(mountOn.isEmpty() ? dir_.path() : mountOn) {
     if (!dir_.isValid()) {
-        problem_ = QStringLiteral("no temporary folder");
+        ready_ = Failure{QStringLiteral("no temporary folder")};
         return;
     }
     const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
     if (::mount("soranika-test", Native(mountPoint_).constData(), "tmpfs", 0,
                 options.constData()) != 0) {
-        problem_ = QStringLiteral("cannot mount a small disk here (%1); run as root")
-                       .arg(SystemReason(errno));
+        ready_ = Failure{QStringLiteral("cannot mount a small disk here (%1); run as root")
+                             .arg(SystemReason(errno))};
         return;
     }
     mounted_ = true;
@@ -86,46 +86,47 @@ ReadOnlyFolder::~ReadOnlyFolder() {
         ::umount2(Native(dir_.path()).constData(), MNT_DETACH);
 }
 
-QString ReadOnlyFolder::makeReadOnly() {
+Result<> ReadOnlyFolder::makeReadOnly() {
     const QByteArray path = Native(dir_.path());
     if (::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0)
-        return QStringLiteral("cannot bind a folder here (%1); run as root")
-            .arg(SystemReason(errno));
+        return Failure{
+            QStringLiteral("cannot bind a folder here (%1); run as root").arg(SystemReason(errno))};
     mounted_ = true;
     if (::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
-        return QStringLiteral("cannot make a folder read-only here (%1)").arg(SystemReason(errno));
+        return Failure{
+            QStringLiteral("cannot make a folder read-only here (%1)").arg(SystemReason(errno))};
     return {};
 }
 
-QString SetImmutable(const QString& path, bool immutable) {
+Result<> SetImmutable(const QString& path, bool immutable) {
     const int fd = ::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return SystemReason(errno);
+        return Failure{SystemReason(errno)};
     int flags = 0;
-    QString problem;
+    Result<> changed;
     if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0) {
-        problem = QStringLiteral("no file attributes here (%1)").arg(SystemReason(errno));
+        changed = Failure{QStringLiteral("no file attributes here (%1)").arg(SystemReason(errno))};
     } else {
         flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
         if (::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0)
-            problem = QStringLiteral("cannot make a file immutable here (%1); run as root")
-                          .arg(SystemReason(errno));
+            changed = Failure{QStringLiteral("cannot make a file immutable here (%1); run as root")
+                                  .arg(SystemReason(errno))};
     }
     ::close(fd);
-    return problem;
+    return changed;
 }
 
-QString MakeNamedPipe(const QString& path) {
+Result<> MakeNamedPipe(const QString& path) {
     if (::mkfifo(Native(path).constData(), 0644) != 0)
-        return SystemReason(errno);
+        return Failure{SystemReason(errno)};
     return {};
 }
 
-QString SymbolicLinksProblem() {
+Result<> CanFollowSymbolicLinks() {
     return {};
 }
 
-QString EndlessDeviceProblem() {
+Result<> CanLinkEndlessDevice() {
     return {};
 }
 
@@ -165,8 +166,8 @@ QString SystemReason(int error) {
 SmallDisk::SmallDisk(qint64 bytes, const QString& mountOn)
     : mountPoint_(mountOn.isEmpty() ? dir_.path() : mountOn) {
     Q_UNUSED(bytes);
-    problem_ = QStringLiteral("a small disk is a tmpfs mounted for the test, and only Linux has "
-                              "tmpfs");
+    ready_ = Failure{QStringLiteral("a small disk is a tmpfs mounted for the test, and only Linux "
+                                    "has tmpfs")};
 }
 
 SmallDisk::~SmallDisk() = default;
@@ -183,32 +184,33 @@ ReadOnlyFolder::ReadOnlyFolder() = default;
 
 ReadOnlyFolder::~ReadOnlyFolder() = default;
 
-QString ReadOnlyFolder::makeReadOnly() {
-    return QStringLiteral("a folder is made read-only by a read-only bind mount, which only Linux "
-                          "has (the read-only attribute of a Windows folder does not keep files in "
-                          "it from being changed)");
+Result<> ReadOnlyFolder::makeReadOnly() {
+    return Failure{QStringLiteral("a folder is made read-only by a read-only bind mount, which "
+                                  "only Linux has (the read-only attribute of a Windows folder "
+                                  "does not keep files in it from being changed)")};
 }
 
-QString SetImmutable(const QString& path, bool immutable) {
+Result<> SetImmutable(const QString& path, bool immutable) {
     Q_UNUSED(path);
     Q_UNUSED(immutable);
-    return QStringLiteral("the immutable attribute (chattr +i) is Linux's; Windows has none");
+    return Failure{
+        QStringLiteral("the immutable attribute (chattr +i) is Linux's; Windows has none")};
 }
 
-QString MakeNamedPipe(const QString& path) {
+Result<> MakeNamedPipe(const QString& path) {
     Q_UNUSED(path);
-    return QStringLiteral("Windows keeps named pipes under \\\\.\\pipe\\, never in a folder "
-                          "of the file system");
+    return Failure{QStringLiteral("Windows keeps named pipes under \\\\.\\pipe\\, never in a "
+                                  "folder of the file system")};
 }
 
-QString SymbolicLinksProblem() {
-    return QStringLiteral("QFile::link makes a Windows shortcut (.lnk), which opening a file does "
-                          "not follow");
+Result<> CanFollowSymbolicLinks() {
+    return Failure{QStringLiteral("QFile::link makes a Windows shortcut (.lnk), which opening a "
+                                  "file does not follow")};
 }
 
-QString EndlessDeviceProblem() {
-    return QStringLiteral("Windows has no /dev/zero, and no link to a device that opening a file "
-                          "follows");
+Result<> CanLinkEndlessDevice() {
+    return Failure{QStringLiteral("Windows has no /dev/zero, and no link to a device that opening "
+                                  "a file follows")};
 }
 
 #endif

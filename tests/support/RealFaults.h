@@ -2,7 +2,9 @@
 
 // Real faults of the file system, made for a test and undone after it: a small disk that fills
 // up, a read-only folder, an unchangeable file, a named pipe. Most need root (as CI runs), and all
-// need Linux; where one cannot be made, problem() says why and the test skips with that reason.
+// need Linux; where one cannot be made, its failure says why and the test skips with that reason.
+
+#include "Result.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -18,7 +20,8 @@ public:
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
 
-    QString problem() const { return problem_; }
+    // Fails, saying why, when the disk could not be mounted.
+    Result<> ready() const { return ready_; }
     QString path() const { return mountPoint_; }
     QString filePath(const QString& name) const { return mountPoint_ + u'/' + name; }
     // Takes every byte still free, with a file of its own; false when that did not work.
@@ -29,7 +32,7 @@ private:
     QTemporaryDir dir_;
     QString mountPoint_;
     bool mounted_ = false;
-    QString problem_;
+    Result<> ready_;
 };
 
 // A temporary folder that can be made read-only by binding it read-only onto itself.
@@ -43,7 +46,7 @@ public:
     QString path() const { return dir_.path(); }
     QString filePath(const QString& name) const { return dir_.filePath(name); }
     // From now on nothing in it can be changed, not even by root.
-    QString makeReadOnly();
+    Result<> makeReadOnly();
 
 private:
     QTemporaryDir dir_;
@@ -51,17 +54,17 @@ private:
 };
 
 // Sets or clears the immutable attribute (chattr +i): not even root may change, rename or
-// remove the file then. Returns the problem, or an empty text.
-QString SetImmutable(const QString& path, bool immutable);
+// remove the file then.
+Result<> SetImmutable(const QString& path, bool immutable);
 
-// Makes a named pipe. Returns the problem, or an empty text.
-QString MakeNamedPipe(const QString& path);
+// Makes a named pipe.
+Result<> MakeNamedPipe(const QString& path);
 
-// Why QFile::link cannot make a link that opening a file follows here, or an empty text.
-QString SymbolicLinksProblem();
+// Whether QFile::link makes a link here that opening a file follows, and if not, why not.
+Result<> CanFollowSymbolicLinks();
 
-// Why no link to an endless device (/dev/zero) can be made here, or an empty text.
-QString EndlessDeviceProblem();
+// Whether a link to an endless device (/dev/zero) can be made here, and if not, why not.
+Result<> CanLinkEndlessDevice();
 
 // The system's text for "No space left on device" and the like, as the program shows it. On
 // Windows, the text of the Windows error that stands for the same thing.

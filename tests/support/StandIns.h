@@ -122,12 +122,14 @@ public:
 
 class StandInTextViewer final : public TextViewer {
 public:
-    bool openTextFile(const QString& folder, const QString& fileName) override {
+    Result<> openTextFile(const QString& folder, const QString& fileName) override {
         opened.append(folder + u'|' + fileName);
-        return canOpen;
+        if (!refusal.isEmpty())
+            return Failure{refusal};
+        return {};
     }
     QStringList opened;
-    bool canOpen = true;
+    QString refusal; // the desktop's reason, when no program is to be found
 };
 
 class StandInAddressOpener final : public AddressOpener {
