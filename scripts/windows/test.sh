@@ -5,7 +5,7 @@
 # (scripts/windows/window-checks.sh), the uninstall, and the installer over an older version
 # (scripts/windows/upgrade-check.sh). Installs what is missing.
 #   scripts/windows/test.sh [--docs]
-# --docs also copies the screenshots the README shows into docs/.
+# --docs also copies the screenshots the developer's guide shows (docs/developers.md) into docs/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build="$here/build-windows"
@@ -117,7 +117,7 @@ else
     failed=$((failed + 1))
 fi
 
-# --docs: the README's pictures of the Windows build, from this run's screenshots.
+# --docs: the developer's guide's pictures of the Windows build, from this run's screenshots.
 if [ "${1:-}" = --docs ] && [ "$failed" -eq 0 ]; then
     docs="$here/docs"
     cp "$build/screenshots/main-window.png" "$docs/windows-main-window.png"

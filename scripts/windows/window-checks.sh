@@ -42,7 +42,8 @@ pixel() {
         sed -n 's/.*\(#[0-9A-F]\{6\}\).*/\1/p' | head -n 1
 }
 # A reading of 12 May of Showa 60 typed into the main window $1 and appraised. The era is chosen
-# from its list, as Wine cannot take kanji typed through xdotool (see the README).
+# from its list, as Wine cannot take kanji typed through xdotool (see "What Wine cannot do" in
+# docs/developers.md).
 appraise() {
     xdotool windowfocus --sync "$1"
     sleep 0.3

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix as the README says, checks the program folder, the
-# desktop entry, the icon, the metainfo and the manual pages, starts the program from its desktop
-# entry in a private X server, and uninstalls again, keeping the user's history file.
+# Installs the build into a temporary prefix as docs/developers.md says, checks the program
+# folder, the desktop entry, the icon, the metainfo and the manual pages, starts the program from
+# its desktop entry in a private X server, and uninstalls again, keeping the user's history file.
 #   install-check.sh BUILD_DIR VERSION
 set -euo pipefail
 build=${1:?usage: install-check.sh BUILD_DIR VERSION}
