@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts ソラニカ.
+# Installs what building and running need and is missing (no test tools), builds and starts
+# ソラニカ.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/build.sh" "$here/build" > "$here/build.log" 2>&1 ||

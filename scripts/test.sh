@@ -8,6 +8,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
+"$here/scripts/setup-debian.sh"
 echo "== formatting (.clang-format)"
 "$here/scripts/check-format.sh"
 echo "== licences (reuse lint)"
