@@ -18,6 +18,7 @@ start=(
 tests=(
     clang libclang-rt-dev          # the libFuzzer targets
     clang-format-19                # the formatting check: one version on Debian 12 and 13 alike
+    clang-tools-19                 # the include check (clang-include-cleaner-19)
     xvfb xdotool                   # end-to-end tests of the real program in a private X server
     strace                         # ... and what it asks of the disk
     libfuse3-dev fuse3 pkgconf     # the power-cut test's recording file system

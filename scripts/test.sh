@@ -16,6 +16,8 @@ echo "== licences (reuse lint)"
 echo "== build (warnings are errors)"
 # The normal build also checks the committed pictures against their generator.
 "$here/scripts/build.sh" "$here/build" -DSORANIKA_WERROR=ON -DSORANIKA_PICTURE_GENERATOR=ON
+echo "== includes (clang-include-cleaner)"
+"$here/scripts/check-includes.sh" "$here/build"
 echo "== tests"
 # Without libfuse3 CMake leaves the power-cut test out with a warning; the test command does not.
 ctest --test-dir "$here/build" -N | grep ' power_cut$' > /dev/null ||
