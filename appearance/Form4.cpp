@@ -3,7 +3,6 @@
 #include "FormSetup.h"
 #include "MessageBoxes.h"
 #include "ProductInfo.h"
-#include "ProgramPictures.h"
 
 #include <QCursor>
 

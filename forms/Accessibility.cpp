@@ -61,14 +61,33 @@ public:
     }
 };
 
+// What a control shows, as text for screen readers: its characters, and their attributes as one
+// run over the whole. Qt 6.4 gives each character a run that ends where it starts, and Orca,
+// which splits a line by those runs, then reads "60" as "6" and "Taro" as "Tar".
+class ShownTextInterface : public QAccessibleTextInterface {
+public:
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+protected:
+    virtual QString shown() const = 0;
+};
+
 // A list box the user only picks from. Qt names it by the item it shows and gives it no value,
 // so a screen reader says "5 combo box" and nothing when the item changes. Here it is named by
 // its label (月, 日) and its value, the item it shows, is its text: Orca reads a combo box's
 // value from that text.
-class DropDownListAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+class DropDownListAccessible final : public QAccessibleWidget, public ShownTextInterface {
 public:
     explicit DropDownListAccessible(QComboBox* box)
         : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    // Both bases have a text(): the widget's by kind, the interface's by range.
+    using ShownTextInterface::text;
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface)
@@ -97,8 +116,6 @@ public:
     }
 
     // The shown item as read-only text, without caret or selection.
-    QString text(int start, int end) const override { return shown().mid(start, end - start); }
-    int characterCount() const override { return int(shown().size()); }
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -109,15 +126,10 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
-    QString shown() const { return box()->currentText(); }
+    QString shown() const override { return box()->currentText(); }
 };
 
 // Where a window says something to screen readers that its controls do not show by a change
@@ -147,11 +159,10 @@ public:
         : QAccessibleWidget(notice, QAccessible::Notification) {}
 };
 
-// A one-line text box. Qt 6.4's own interface gives the text attributes of each character as a
-// run that ends where it starts, and Orca, which splits a line by those runs, then reads "60" as
-// "6" and "Taro" as "Tar". This one is Qt's, with the attributes one run over the whole text.
+// A one-line text box: Qt's own interface, with the attributes one run over the whole text
+// (ShownTextInterface).
 class LineEditAccessible final : public QAccessibleWidget,
-                                 public QAccessibleTextInterface,
+                                 public ShownTextInterface,
                                  public QAccessibleEditableTextInterface {
 public:
     explicit LineEditAccessible(QLineEdit* box)
@@ -159,6 +170,7 @@ public:
         addControllingSignal(QStringLiteral("textChanged(const QString&)"));
         addControllingSignal(QStringLiteral("returnPressed()"));
     }
+    using ShownTextInterface::text;
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface)
@@ -190,8 +202,6 @@ public:
         return state;
     }
 
-    QString text(int start, int end) const override { return shown().mid(start, end - start); }
-    int characterCount() const override { return int(shown().size()); }
     void selection(int index, int* start, int* end) const override {
         *start = *end = 0;
         if (index != 0 || !box()->hasSelectedText())
@@ -228,11 +238,6 @@ public:
         return box()->cursorPositionAt(box()->mapFromGlobal(point));
     }
     void scrollToSubstring(int, int end) override { box()->setCursorPosition(end); }
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
 
     void deleteText(int start, int end) override {
         box()->setSelection(start, end - start);
@@ -250,7 +255,7 @@ public:
 private:
     QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
     // What the box shows: a password box's dots, not its text.
-    QString shown() const {
+    QString shown() const override {
         return box()->echoMode() == QLineEdit::Normal ? box()->text() : box()->displayText();
     }
 };

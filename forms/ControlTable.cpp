@@ -56,13 +56,13 @@ QWidget* CreateLabel(QWidget* form, const ControlSpec& row, const QRect& box) {
 }
 
 QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
-    const QRect box = row.rect.toPixels();
+    const QRect bounds = row.rect.toPixels();
     QWidget* control = nullptr;
     switch (row.kind) {
     case ControlKind::Label:
     case ControlKind::Link:
     case ControlKind::WhiteBoxLabel:
-        return CreateLabel(form, row, box);
+        return CreateLabel(form, row, bounds);
     case ControlKind::UnseenLabel: {
         auto* label = new QLabel(row.text, form);
         label->hide();
@@ -130,7 +130,7 @@ QWidget* CreateControl(QWidget* form, const ControlSpec& row) {
         break;
     }
     }
-    control->setGeometry(box);
+    control->setGeometry(bounds);
     control->setFont(MakeFont(row.font));
     return control;
 }

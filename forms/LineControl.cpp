@@ -16,20 +16,13 @@ LineControl::LineControl(QWidget* parent, QPoint fromTwips, QPoint toTwips, int 
     setGeometry(bounds.adjusted(0, 0, width_, width_));
 }
 
-void LineControl::setColour(QColor colour) {
-    colour_ = colour;
-    update();
-}
-
 void LineControl::setColourRole(QPalette::ColorRole role) {
-    colour_ = role;
+    colourRole_ = role;
     update();
 }
 
 void LineControl::paintEvent(QPaintEvent*) {
-    const QColor colour = std::holds_alternative<QColor>(colour_)
-                              ? std::get<QColor>(colour_)
-                              : palette().color(std::get<QPalette::ColorRole>(colour_));
+    const QColor colour = palette().color(colourRole_);
     QPainter painter(this);
     // Fill the pixels the line covers, width_ wide, below and to the right of its path.
     const QLine local = line_.translated(-pos());

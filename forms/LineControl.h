@@ -1,21 +1,18 @@
 #pragma once
 
-#include <QColor>
 #include <QLine>
 #include <QPalette>
 #include <QWidget>
 
-#include <variant>
-
 namespace soranika {
 
-// A straight line drawn on a window, in a fixed colour or a colour of the palette.
+// A straight line drawn on a window, in a colour of its palette (the window's text colour unless
+// told otherwise), so that it follows the window's colours.
 class LineControl : public QWidget {
     Q_OBJECT
 
 public:
     LineControl(QWidget* parent, QPoint fromTwips, QPoint toTwips, int widthPixels);
-    void setColour(QColor colour);
     void setColourRole(QPalette::ColorRole role);
     QLine line() const { return line_; } // in the parent's pixels
 
@@ -25,7 +22,7 @@ protected:
 private:
     QLine line_;
     int width_;
-    std::variant<QColor, QPalette::ColorRole> colour_ = QPalette::WindowText;
+    QPalette::ColorRole colourRole_ = QPalette::WindowText;
 };
 
 } // namespace soranika

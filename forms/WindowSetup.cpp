@@ -181,6 +181,11 @@ void SetBackground(QWidget* clientArea, const QColor& colour) {
     }
 }
 
+void SetTabOrder(std::span<QWidget* const> order) {
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 void CentreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)

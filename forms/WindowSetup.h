@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <span>
+
 class QMainWindow;
 class QWidget;
 
@@ -62,6 +64,9 @@ void SetBackground(QWidget* clientArea, const QColor& colour);
 
 // The property in which a transparent label keeps the text colour its table designed.
 inline constexpr char DesignedTextColourProperty[] = "soranikaDesignedTextColour";
+
+// Tab goes through `order` in turn, each control after the one before it.
+void SetTabOrder(std::span<QWidget* const> order);
 
 // Puts a top-level window in the middle of the screen it is on.
 void CentreOnScreen(QWidget* window);

@@ -11,21 +11,18 @@
 #include "FormSetup.h"
 #include "HelpCommand.h"
 #include "HistoryCommands.h"
-#include "HistoryEntry.h"
-#include "HistoryText.h"
 #include "HistoryWindow.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "PrintCommand.h"
 #include "ProgramFolder.h"
-#include "ProgramPictures.h"
-#include "ProgramSettings.h"
 #include "ShowHistory.h"
 #include "SingleInstance.h"
 #include "SingleLineText.h"
 #include "Startup.h"
 #include "StatusLine.h"
 #include "StatusTexts.h"
+#include "WindowSetup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,6 +32,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include <array>
 
 namespace soranika {
 
@@ -207,7 +206,7 @@ void Form1::buildControls() {
     // Qt leaves a control that takes no focus out of the order it is given: the title and the
     // prose are put in as focus stops, and wait without focus for a reading.
     showReadingToKeyboard(true);
-    const QList<QWidget*> tabOrder{
+    const auto tabOrder = std::to_array<QWidget*>({
         Combo1[0],
         Text1[0],
         Combo1[1],
@@ -224,9 +223,8 @@ void Form1::buildControls() {
         // the focus while a reading is shown, so that it can be heard again.
         Label6,
         Label2,
-    };
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    });
+    SetTabOrder(tabOrder);
     showReadingToKeyboard(false);
 }
 

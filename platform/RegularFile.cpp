@@ -29,7 +29,8 @@ QString NotARegularFileReason() {
     return QStringLiteral("通常のファイルではありません");
 }
 
-Result<> OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
+Result<> OpenRegularFile(QFile& file, const QString& path, FileUse use) {
+    const bool forAppending = use == FileUse::Appending;
 #ifdef Q_OS_UNIX
     // O_NONBLOCK: opening a named pipe must not wait for its other end. The check is made on the
     // opened descriptor, so nothing can be swapped in between.
@@ -71,7 +72,7 @@ Result<> OpenRegularFile(QFile& file, const QString& path, bool forAppending) {
 
 Result<QByteArray> ReadRegularFile(const QString& path, qint64 largestSize) {
     QFile file;
-    if (const Result<> opened = OpenRegularFile(file, path, false); opened.failed())
+    if (const Result<> opened = OpenRegularFile(file, path, FileUse::Reading); opened.failed())
         return Failure{opened.reason()};
     // One byte past what is expected shows a file that grew past the limit meanwhile.
     const QByteArray bytes = file.read(qMin(file.size(), largestSize) + 1);

@@ -13,9 +13,14 @@ namespace soranika {
 // their place (a named pipe, a device, a folder, a link to one of those) would make the program
 // wait for a writer that never comes or read without end, so it is refused without waiting.
 
-// Opens a regular file for reading, or for appending (created when absent). Links are followed.
-// After a failure `file` stays closed.
-Result<> OpenRegularFile(QFile& file, const QString& path, bool forAppending);
+enum class FileUse {
+    Reading,
+    Appending, // at its end, the file made when absent
+};
+
+// Opens a regular file for reading or appending. Links are followed. After a failure `file`
+// stays closed.
+Result<> OpenRegularFile(QFile& file, const QString& path, FileUse use);
 
 // The whole content of a regular file of at most `largestSize` bytes.
 Result<QByteArray> ReadRegularFile(const QString& path, qint64 largestSize);

@@ -3,8 +3,8 @@
 #include "DetailPage.h"
 #include "FormSetup.h"
 #include "MessageBoxes.h"
-#include "ProgramPictures.h"
 #include "RegularFile.h"
+#include "WindowSetup.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -105,8 +105,7 @@ Form3::Form3() {
                                                Label9,  Label1,  Label5};
     for (QWidget* text : readingOrder)
         text->setFocusPolicy(Qt::TabFocus);
-    for (std::size_t i = 1; i < readingOrder.size(); ++i)
-        setTabOrder(readingOrder[i - 1], readingOrder[i]);
+    SetTabOrder(readingOrder);
 }
 
 Result<> Form3::fill(const DetailPage& page) {

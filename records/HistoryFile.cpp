@@ -31,7 +31,7 @@ Result<> AppendWhole(const QString& path, const QByteArray& bytes,
             return ready;
     }
     QFile file;
-    if (Result<> opened = OpenRegularFile(file, target, true); opened.failed())
+    if (Result<> opened = OpenRegularFile(file, target, FileUse::Appending); opened.failed())
         return opened;
     const auto undo = [&](const QString& reason) -> Result<> {
         // Undone as far as the system lets it; the failure reported is the one that counts.

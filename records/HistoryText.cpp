@@ -52,7 +52,7 @@ Result<HistoryText> ReadHistoryForDisplay(const QString& path, qint64 largestSho
     largestShown = qMax<qint64>(largestShown, 0);
     HistoryText history;
     QFile file;
-    if (const Result<> opened = OpenRegularFile(file, path, false); opened.failed()) {
+    if (const Result<> opened = OpenRegularFile(file, path, FileUse::Reading); opened.failed()) {
         if (!IsMissing(path))
             return Failure{opened.reason()};
         history.missing = true;

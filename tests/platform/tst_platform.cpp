@@ -435,7 +435,8 @@ void TestPlatform::regularFilesOnly() {
         QSKIP(qPrintable(made.reason()));
     QCOMPARE(ReadRegularFile(pipe, 100).reason(), NotARegularFileReason());
     QFile appending;
-    QCOMPARE(OpenRegularFile(appending, pipe, true).reason(), NotARegularFileReason());
+    QCOMPARE(OpenRegularFile(appending, pipe, FileUse::Appending).reason(),
+             NotARegularFileReason());
     QVERIFY(!appending.isOpen());
 }
 
