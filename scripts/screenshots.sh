@@ -82,24 +82,6 @@ capture() {
     echo "$out/$name.png"
 }
 
-# Types into the boxes with the keyboard, as a person would, from the era box.
-enter_reading() {
-    local era=$1 year=$2 month=$3 day=$4
-    xdotool key ctrl+a
-    type_text "$era"
-    xdotool key Tab
-    xdotool key ctrl+a
-    xdotool type "$year"
-    xdotool key Tab
-    xdotool type "$month"
-    xdotool key Tab
-    xdotool type "$day"
-    xdotool key Tab
-    type_text "${5:-}"
-    xdotool key Tab
-    type_text "${6:-}"
-}
-
 # The buttons of the right-hand column, by their names in the control table.
 click_appraise() { CLICK_SETTLE=0.4 click_control "$window" Form1 Command1; }
 click_detail() { CLICK_SETTLE=0.4 click_control "$window" Form1 Command5; }

@@ -89,13 +89,29 @@ click_control() {
     sleep "${CLICK_SETTLE:-0.5}"
 }
 
-# appraise_and_record XWINDOW: types 昭和60年5月12日 into the main window XWINDOW (the focus on its
+# enter_reading ERA YEAR MONTH DAY [NAME [MEMO]]: types a birth date, and a name and a memo when
+# given, into the main window, as a person would with the keys, from its era box (which has the
+# focus). The era is chosen from the box's list, 西暦 at its top: typed kanji go through a key
+# xdotool maps for the moment, which a loaded machine sometimes misses. The focus ends on the memo.
+enter_reading() {
+    local era=$1 year=$2 month=$3 day=$4 place=0 name
+    for name in 西暦 明治 大正 昭和 平成 令和; do
+        [ "$name" = "$era" ] && break
+        place=$((place + 1))
+    done
+    [ $place -lt 6 ] || { echo "enter_reading: no era $era" >&2; return 1; }
+    xdotool key Up Up Up Up Up Up
+    [ $place -eq 0 ] || xdotool key $(printf 'Down %.0s' $(seq $place))
+    xdotool key Tab ctrl+a; xdotool type "$year"
+    xdotool key Tab; xdotool type "$month"
+    xdotool key Tab; xdotool type "$day"
+    xdotool key Tab ctrl+a; type_text "${5:-}"
+    xdotool key Tab ctrl+a; type_text "${6:-}"
+}
+# appraise_and_record XWINDOW: enters 昭和60年5月12日 into the main window XWINDOW (the focus on its
 # era box) and presses 鑑　定 and 記　録.
 appraise_and_record() {
-    # 昭和 is chosen from the era box's list (西暦 at its top, 昭和 the fourth): typed kanji go
-    # through a key xdotool maps for the moment, which a loaded machine sometimes misses.
-    xdotool key Up Up Up Up Up Up Down Down Down; xdotool key Tab; xdotool type 60; xdotool key Tab
-    xdotool type 5; xdotool key Tab; xdotool type 12
+    enter_reading 昭和 60 5 12
     click_control "$1" Form1 Command1 # 鑑　定
     click_control "$1" Form1 btnKioku # 記　録
 }
