@@ -228,8 +228,9 @@ void TestCommands::aRecordCutShortIsGoneAtTheNextStart() {
     // and the count still says 2.
     const QString history = program_->system.folder.historyFilePath(HistoryFileName);
     const QByteArray twoEntries = ReadAll(history);
-    WriteAll(RecordJournalPath(history), EncodeRecordJournal({twoEntries.size(), true, u"3"_s}));
-    WriteAll(history, twoEntries + twoEntries.left(200));
+    QVERIFY(WriteAll(RecordJournalPath(history),
+                     EncodeRecordJournal({twoEntries.size(), true, u"3"_s})));
+    QVERIFY(WriteAll(history, twoEntries + twoEntries.left(200)));
 
     Form1 again(program_->platform);
     QVERIFY(again.Form_Load());
@@ -431,7 +432,7 @@ void TestCommands::helpReadsTheFileEachTime() {
     Form1& form = *program_->form;
     const QString readme = programFile(u"readme.txt"_s);
     // Shift-JIS "説明" CR LF, a lone LF inside a line, and a last line with no line end.
-    WriteAll(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast");
+    QVERIFY(WriteAll(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast"));
     Find<QAction>(form, "Mnu_setumei")->trigger();
     Form2* help = form.form2();
     QVERIFY(help->isVisible());
@@ -443,7 +444,7 @@ void TestCommands::helpReadsTheFileEachTime() {
     QVERIFY(shown->lastBlock().text().isEmpty());
     QCOMPARE(help->windowTitle(), QString(11, QChar(0x3000)) + u"＊＊　ソラニカの説明　＊＊"_s);
 
-    WriteAll(readme, "");
+    QVERIFY(WriteAll(readme, ""));
     program_->system.colours.answers.push_back(QColor(Qt::yellow));
     help->close();
     Choose(form, "Mnu_iro");
@@ -455,7 +456,7 @@ void TestCommands::helpReadsTheFileEachTime() {
 
 void TestCommands::helpWithoutFile() {
     Form1& form = *program_->form;
-    WriteAll(programFile(u"readme.txt"_s), "first");
+    QVERIFY(WriteAll(programFile(u"readme.txt"_s), "first"));
     Choose(form, "Mnu_setumei");
     QVERIFY(QFile::remove(programFile(u"readme.txt"_s)));
     for (int i = 0; i < 2; ++i)

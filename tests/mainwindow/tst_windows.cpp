@@ -1,6 +1,7 @@
 // The secondary windows as the person at the keyboard meets them: Escape closes each of them,
 // never the main window, and the command that shows one brings it back when it was minimised.
 
+#include "Files.h"
 #include "FindControl.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -99,10 +99,8 @@ void TestWindows::escapeClosesEachSecondaryWindow_data() {
 void TestWindows::escapeClosesEachSecondaryWindow() {
     QFETCH(OpenWindow, open);
     enterReading();
-    QFile readme(program_->system.folder.filePath(u"readme.txt"_s)); // for the explanation window
-    QVERIFY(readme.open(QIODevice::WriteOnly));
-    readme.write("help\r\n");
-    readme.close();
+    // For the explanation window.
+    QVERIFY(WriteAll(program_->system.folder.filePath(u"readme.txt"_s), "help\r\n"));
 
     QPointer<QWidget> window = open(*program_->form);
     QVERIFY(window && window->isVisible());
