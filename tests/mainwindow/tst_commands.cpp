@@ -4,6 +4,7 @@
 #include "Accessibility.h"
 #include "CaptionLabel.h"
 #include "Cp932.h"
+#include "DateEntry.h"
 #include "Files.h"
 #include "FindControl.h"
 #include "Fonts.h"
@@ -114,10 +115,7 @@ void TestCommands::providePicture(int type) {
 
 Form1& TestCommands::startWithReading() {
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
     Find<QLineEdit>(form, "Text2")->setText(u"長女"_s);
     Click(form, "Command1");
@@ -273,10 +271,7 @@ void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
 
     // A new reading, a later time and a changed colour: the next Detail shows them all.
     Choose(form, "Mnu_nen");
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(7);
+    EnterBirthDate(form, u"平成"_s, u"1"_s, 1, 8);
     Click(form, "Command1");
     Find<QLineEdit>(form, "Text4")->clear();
     program_->system.clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)));
@@ -294,10 +289,7 @@ void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
 void TestCommands::detailWithoutPictureStillOpens() {
     providePicture(5);
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(7);
+    EnterBirthDate(form, u"平成"_s, u"1"_s, 1, 8);
     Click(form, "Command1");
     Click(form, "Command5");
     QVERIFY(!Find<QLabel>(*form.form3(), "Image2")->pixmap().isNull());

@@ -3,6 +3,7 @@
 
 #include "BirthDate.h"
 #include "CaptionLabel.h"
+#include "DateEntry.h"
 #include "FindControl.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -37,16 +38,6 @@ namespace {
 
 QColor Background(QWidget* form) {
     return form->palette().color(QPalette::Window);
-}
-
-void Enter(Form1& form, const QString& era, const QString& year, const QString& month,
-           const QString& day) {
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(era);
-    Find<QLineEdit>(form, "Text1(0)")->setText(year);
-    Find<QComboBox>(form, "Combo1(1)")
-        ->setCurrentIndex(Find<QComboBox>(form, "Combo1(1)")->findText(month));
-    Find<QComboBox>(form, "Combo1(2)")
-        ->setCurrentIndex(Find<QComboBox>(form, "Combo1(2)")->findText(day));
 }
 
 } // namespace
@@ -258,7 +249,7 @@ void TestForm1::menus() {
 void TestForm1::appraiseShowsTheReading() {
     QVERIFY(program_->start());
     Form1& form = *program_->form;
-    Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Find<QPushButton>(form, "Command1")->setFocus();
     QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
 
@@ -287,12 +278,12 @@ void TestForm1::appraiseShowsTheReading() {
     QCOMPARE(Find<QLineEdit>(form, "Text1(0)")->text(), u"60"_s);
     QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form, "Command1"));
 
-    Enter(form, u"平成"_s, u"1"_s, u"1"_s, u"8"_s);
+    EnterBirthDate(form, u"平成"_s, u"1"_s, 1, 8);
     Click(form, "Command1");
     QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"山上に舞う龍"_s);
     QCOMPARE(form.currentReading().TypeIndex, 5);
 
-    Enter(form, u"令和"_s, u"8"_s, u"12"_s, u"7"_s);
+    EnterBirthDate(form, u"令和"_s, u"8"_s, 12, 7);
     Click(form, "Command1");
     QCOMPARE(form.currentReading().BirthDateText, u"R8/12/7"_s);
     QCOMPARE(form.currentReading().DaysLived, -1); // the stand-in clock stands on 2026-12-06
@@ -301,12 +292,12 @@ void TestForm1::appraiseShowsTheReading() {
 void TestForm1::refusalAfterAnAcceptedAppraisal() {
     QVERIFY(program_->start());
     Form1& form = *program_->form;
-    Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Click(form, "Command1");
     const Reading before = form.currentReading();
     const QString prose = Find<CaptionLabel>(form, "Label2")->caption();
 
-    Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
+    EnterBirthDate(form, u"西暦"_s, u"50"_s, 1, 1);
     Find<QPushButton>(form, "Command1")->setFocus();
     Click(form, "Command1");
 
@@ -333,7 +324,7 @@ void TestForm1::refusalAfterAnAcceptedAppraisal() {
 void TestForm1::refusalAsTheFirstAppraisal() {
     QVERIFY(program_->start());
     Form1& form = *program_->form;
-    Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
+    EnterBirthDate(form, u"西暦"_s, u"50"_s, 1, 1);
     Click(form, "Command1");
     QCOMPARE(program_->system.messages.shown.size(), 1);
     QVERIFY(!form.readingPresent());
@@ -341,7 +332,7 @@ void TestForm1::refusalAsTheFirstAppraisal() {
     QCOMPARE(form.currentReading().TypeIndex, 0);
 
     // A future date is accepted, with negative days.
-    Enter(form, u"西暦"_s, u"2030"_s, u"1"_s, u"1"_s);
+    EnterBirthDate(form, u"西暦"_s, u"2030"_s, 1, 1);
     Click(form, "Command1");
     QCOMPARE(program_->system.messages.shown.size(), 1);
     QVERIFY(form.readingPresent());
@@ -351,7 +342,7 @@ void TestForm1::refusalAsTheFirstAppraisal() {
 void TestForm1::clearEmptiesTheEntryAndTheResult() {
     QVERIFY(program_->start());
     Form1& form = *program_->form;
-    Enter(form, u"いつか"_s, u"1985"_s, u"5"_s, u"12"_s);
+    EnterBirthDate(form, u"いつか"_s, u"1985"_s, 5, 12);
     Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
     Find<QLineEdit>(form, "Text2")->setText(u"姉"_s);
     Click(form, "Command1");
@@ -524,7 +515,7 @@ void TestForm1::statusLineStaysWholeAndApart() {
     QVERIFY(program_->start());
     Form1& form = *program_->form;
     if (record) {
-        Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+        EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
         Click(form, "Command1");
         Click(form, "btnKioku");
     }

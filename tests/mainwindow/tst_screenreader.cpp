@@ -4,6 +4,7 @@
 
 #include "Accessibility.h"
 #include "CaptionLabel.h"
+#include "DateEntry.h"
 #include "DetailPage.h"
 #include "FindControl.h"
 #include "Fonts.h"
@@ -107,10 +108,7 @@ void TestScreenReader::cleanup() {
 
 Form1& TestScreenReader::enterDate() {
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Find<QLineEdit>(form, "Text4")->setText(u"Taro"_s);
     return form;
 }

@@ -1,6 +1,7 @@
 // The secondary windows as the person at the keyboard meets them: Escape closes each of them,
 // never the main window, and the command that shows one brings it back when it was minimised.
 
+#include "DateEntry.h"
 #include "Files.h"
 #include "FindControl.h"
 #include "Fonts.h"
@@ -15,8 +16,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -67,10 +66,7 @@ void TestWindows::cleanup() {
 
 void TestWindows::enterReading() {
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Click(form, "Command1");
 }
 
