@@ -1,7 +1,6 @@
 // The commands that take a reading further, driven through the main window: Record, Detail,
 // Print, the history menu, the explanation and about windows.
 
-#include "Accessibility.h"
 #include "CaptionLabel.h"
 #include "Cp932.h"
 #include "DateEntry.h"
@@ -16,13 +15,10 @@
 #include "HistoryJournal.h"
 #include "HistoryWindow.h"
 #include "JapaneseFonts.h"
-#include "LineControl.h"
 #include "ProgramSettings.h"
 #include "RunningProgram.h"
 #include "StandIns.h"
-#include "TypeTable.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -78,8 +74,6 @@ private slots:
     void helpReadsTheFileEachTime();
     void helpWithoutFile();
     void aboutWindowAndItsLink();
-    void everyControlHasAnAccessibleName();
-    void screenReadersHearWhatTheWindowsShow();
 
 private:
     Form1& startWithReading();
@@ -95,7 +89,6 @@ void TestCommands::initTestCase() {
     if (const QString missing = MissingJapaneseFonts(); !missing.isEmpty())
         QSKIP(qPrintable(missing));
     InstallFontSubstitutions();
-    InstallAccessibility();
 }
 
 void TestCommands::init() {
@@ -487,94 +480,6 @@ void TestCommands::aboutWindowAndItsLink() {
              QStringList{Find<CaptionLabel>(*about, "Label5")->caption()});
     QVERIFY(Find<CaptionLabel>(*about, "Label5")->caption().startsWith(u"https://"_s));
     QVERIFY(program_->system.messages.shown.isEmpty());
-}
-
-void TestCommands::everyControlHasAnAccessibleName() {
-    Form1& form = *program_->form;
-    int named = 0;
-    for (QWidget* window :
-         {form.centralWidget(), static_cast<QWidget*>(form.form2()),
-          static_cast<QWidget*>(form.form3()), static_cast<QWidget*>(form.form4())}) {
-        for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<LineControl*>(control) || control->isHidden())
-                continue; // lines, and the era box's label that only screen readers see
-            const auto* label = qobject_cast<CaptionLabel*>(control);
-            if (label && label->caption().isEmpty())
-                continue; // a label the program fills is named by what it shows
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-            QVERIFY(accessible);
-            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
-                     qPrintable(control->objectName()));
-            // The tooltip describes; a label's text is read once, as its name.
-            if (!control->toolTip().isEmpty())
-                QCOMPARE(control->accessibleDescription(), control->toolTip());
-            else if (!label)
-                QVERIFY2(!control->accessibleDescription().isEmpty(),
-                         qPrintable(control->objectName()));
-            ++named;
-        }
-    }
-    QVERIFY2(named >= 35, qPrintable(QString::number(named)));
-    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->accessibleName(), u"元号"_s);
-    QCOMPARE(Find<QPushButton>(form, "Command1")->accessibleName(), u"鑑定"_s);
-    QCOMPARE(Find<QLineEdit>(form, "Text4")->accessibleName(), u"お名前"_s);
-}
-
-void TestCommands::screenReadersHearWhatTheWindowsShow() {
-    Form1& form = startWithReading();
-    Click(form, "btnKioku");
-    const auto name = [](QWidget* control) {
-        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-    };
-    // The status labels and the prose are named by what they show, not by their tooltips; the
-    // tooltip is their description.
-    auto* count = Find<CaptionLabel>(form, "Label9");
-    QCOMPARE(name(count), u"鑑定履歴:1件"_s);
-    QCOMPARE(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Description),
-             count->toolTip());
-    Click(form, "Command5");
-    // The detail window's prose for 1985-05-12, type 48: the two carriage returns before it are
-    // heard as line breaks.
-    QCOMPARE(name(Find<CaptionLabel>(*form.form3(), "Label1")),
-             u"\n\n"_s + TypeTable::Prose(48).toString());
-
-    // The month and day lists, which Linux names by the item they show, are labelled by the
-    // label after them.
-    for (const auto& [box, label] :
-         {std::pair{"Combo1(1)", u"月"_s}, std::pair{"Combo1(2)", u"日"_s}}) {
-        const auto relations = QAccessible::queryAccessibleInterface(Find<QComboBox>(form, box))
-                                   ->relations(QAccessible::Label);
-        QCOMPARE(relations.size(), 1);
-        QCOMPARE(relations.first().first->text(QAccessible::Name), label);
-    }
-
-    // The era box takes typing: the focus is in its line, which is named 元号 whatever it holds.
-    QLineEdit* era = Find<QComboBox>(form, "Combo1(0)")->lineEdit();
-    QCOMPARE(QAccessible::queryAccessibleInterface(era)->text(QAccessible::Name), u"元号"_s);
-
-    // The secondary windows are windows named by their titles.
-    for (QWidget* window :
-         {static_cast<QWidget*>(form.form2()), static_cast<QWidget*>(form.form3()),
-          static_cast<QWidget*>(form.form4())}) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
-        QCOMPARE(accessible->role(), QAccessible::Window);
-        QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
-    }
-
-    // The home-page link: a link, reached by Tab, opened by Enter, Space or its press action.
-    Form4* about = form.form4();
-    auto* link = Find<CaptionLabel>(*about, "Label5");
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
-    QCOMPARE(accessible->role(), QAccessible::Link);
-    QCOMPARE(accessible->text(QAccessible::Name), u"https://soranika.example.jp/"_s);
-    QVERIFY(link->focusPolicy() & Qt::TabFocus);
-    QTest::keyClick(link, Qt::Key_Return);
-    QTest::keyClick(link, Qt::Key_Space);
-    QVERIFY(accessible->actionInterface());
-    QVERIFY(accessible->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
-    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(program_->system.addresses.opened, QStringList(3, u"https://soranika.example.jp/"_s));
 }
 
 QTEST_MAIN(TestCommands)
