@@ -7,7 +7,6 @@
 #include "HistoryFile.h"
 #include "MessageBoxes.h"
 #include "ProgramSettings.h"
-#include "ReadingFormat.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
 #include "StandIns.h"
@@ -93,7 +92,6 @@ private slots:
     void pieces();
     void goldenEntries_data();
     void goldenEntries();
-    void generalDateTimeText();
 
     void firstRecordCreatesTheFile();
     void recordCountsOnFromTheStore_data();
@@ -199,16 +197,6 @@ void TestHistory::goldenEntries() {
     const QByteArray expected = ReadAll(QStringLiteral(SORANIKA_GOLDEN_DIR "/") + golden);
     QVERIFY(!expected.isEmpty());
     QCOMPARE(EncodeHistoryEntry(HistoryEntryLines(reading, name, memo, when)), expected);
-}
-
-void TestHistory::generalDateTimeText() {
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 6), QTime(7, 15, 33))),
-             u"2026/12/06 7:15:33"_s);
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0))), u"2026/12/07"_s);
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1))),
-             u"2026/12/07 0:00:01"_s);
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 1, 2), QTime(23, 59, 59))),
-             u"2026/01/02 23:59:59"_s);
 }
 
 void TestHistory::firstRecordCreatesTheFile() {
