@@ -195,7 +195,11 @@ void TestForm1::fontsAndLists() {
              QColor(Qt::white));
     QVERIFY(!Find<CaptionLabel>(form, "Label4")->autoFillBackground());
     QCOMPARE(Find<CaptionLabel>(form, "Label3(0)")->caption(), u"年"_s);
-    QVERIFY(Find<CaptionLabel>(form, "Label3(0)")->width() > 0);
+    // 年, 月 and 日 keep their designed left and top (twips / 15) and are sized to their one
+    // full-width character of 15 pixels (11.25 pt), one line of the font high.
+    QCOMPARE(Find<CaptionLabel>(form, "Label3(0)")->geometry(), QRect(128, 32, 15, 17));
+    QCOMPARE(Find<CaptionLabel>(form, "Label3(1)")->geometry(), QRect(184, 32, 15, 17));
+    QCOMPARE(Find<CaptionLabel>(form, "Label3(2)")->geometry(), QRect(240, 32, 15, 17));
 }
 
 void TestForm1::tabOrderRunsFromEraToQuit() {
