@@ -1,9 +1,9 @@
 // The commands that take a reading further, driven through the main window: Record, Detail,
 // Print, the history menu, the explanation and about windows.
 
-#include "Accessibility.h"
 #include "CaptionLabel.h"
 #include "Cp932.h"
+#include "DateEntry.h"
 #include "Files.h"
 #include "FindControl.h"
 #include "Fonts.h"
@@ -15,13 +15,10 @@
 #include "HistoryJournal.h"
 #include "HistoryWindow.h"
 #include "JapaneseFonts.h"
-#include "LineControl.h"
 #include "ProgramSettings.h"
 #include "RunningProgram.h"
 #include "StandIns.h"
-#include "TypeTable.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -77,8 +74,6 @@ private slots:
     void helpReadsTheFileEachTime();
     void helpWithoutFile();
     void aboutWindowAndItsLink();
-    void everyControlHasAnAccessibleName();
-    void screenReadersHearWhatTheWindowsShow();
 
 private:
     Form1& startWithReading();
@@ -94,7 +89,6 @@ void TestCommands::initTestCase() {
     if (const QString missing = MissingJapaneseFonts(); !missing.isEmpty())
         QSKIP(qPrintable(missing));
     InstallFontSubstitutions();
-    InstallAccessibility();
 }
 
 void TestCommands::init() {
@@ -114,10 +108,7 @@ void TestCommands::providePicture(int type) {
 
 Form1& TestCommands::startWithReading() {
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
     Find<QLineEdit>(form, "Text2")->setText(u"長女"_s);
     Click(form, "Command1");
@@ -228,8 +219,9 @@ void TestCommands::aRecordCutShortIsGoneAtTheNextStart() {
     // and the count still says 2.
     const QString history = program_->system.folder.historyFilePath(HistoryFileName);
     const QByteArray twoEntries = ReadAll(history);
-    WriteAll(RecordJournalPath(history), EncodeRecordJournal({twoEntries.size(), true, u"3"_s}));
-    WriteAll(history, twoEntries + twoEntries.left(200));
+    QVERIFY(WriteAll(RecordJournalPath(history),
+                     EncodeRecordJournal({twoEntries.size(), true, u"3"_s})));
+    QVERIFY(WriteAll(history, twoEntries + twoEntries.left(200)));
 
     Form1 again(program_->platform);
     QVERIFY(again.Form_Load());
@@ -272,10 +264,7 @@ void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
 
     // A new reading, a later time and a changed colour: the next Detail shows them all.
     Choose(form, "Mnu_nen");
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(7);
+    EnterBirthDate(form, u"平成"_s, u"1"_s, 1, 8);
     Click(form, "Command1");
     Find<QLineEdit>(form, "Text4")->clear();
     program_->system.clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 0, 0)));
@@ -293,10 +282,7 @@ void TestCommands::detailFollowsTheAgeSwitchAndTheLatestReading() {
 void TestCommands::detailWithoutPictureStillOpens() {
     providePicture(5);
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"平成"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"1"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(0);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(7);
+    EnterBirthDate(form, u"平成"_s, u"1"_s, 1, 8);
     Click(form, "Command1");
     Click(form, "Command5");
     QVERIFY(!Find<QLabel>(*form.form3(), "Image2")->pixmap().isNull());
@@ -431,7 +417,7 @@ void TestCommands::helpReadsTheFileEachTime() {
     Form1& form = *program_->form;
     const QString readme = programFile(u"readme.txt"_s);
     // Shift-JIS "説明" CR LF, a lone LF inside a line, and a last line with no line end.
-    WriteAll(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast");
+    QVERIFY(WriteAll(readme, "\x90\xe0\x96\xbe\r\nA\nB\rlast"));
     Find<QAction>(form, "Mnu_setumei")->trigger();
     Form2* help = form.form2();
     QVERIFY(help->isVisible());
@@ -443,7 +429,7 @@ void TestCommands::helpReadsTheFileEachTime() {
     QVERIFY(shown->lastBlock().text().isEmpty());
     QCOMPARE(help->windowTitle(), QString(11, QChar(0x3000)) + u"＊＊　ソラニカの説明　＊＊"_s);
 
-    WriteAll(readme, "");
+    QVERIFY(WriteAll(readme, ""));
     program_->system.colours.answers.push_back(QColor(Qt::yellow));
     help->close();
     Choose(form, "Mnu_iro");
@@ -455,7 +441,7 @@ void TestCommands::helpReadsTheFileEachTime() {
 
 void TestCommands::helpWithoutFile() {
     Form1& form = *program_->form;
-    WriteAll(programFile(u"readme.txt"_s), "first");
+    QVERIFY(WriteAll(programFile(u"readme.txt"_s), "first"));
     Choose(form, "Mnu_setumei");
     QVERIFY(QFile::remove(programFile(u"readme.txt"_s)));
     for (int i = 0; i < 2; ++i)
@@ -489,99 +475,11 @@ void TestCommands::aboutWindowAndItsLink() {
 
     QTest::mouseClick(Find<CaptionLabel>(*about, "Label6"), Qt::LeftButton); // elsewhere: nothing
     QVERIFY(program_->system.addresses.opened.isEmpty());
+    // The link shows the home page's address and opens that very address.
+    QCOMPARE(Find<CaptionLabel>(*about, "Label5")->caption(), u"https://soranika.example.jp/"_s);
     QTest::mouseClick(Find<CaptionLabel>(*about, "Label5"), Qt::LeftButton);
-    QCOMPARE(program_->system.addresses.opened,
-             QStringList{Find<CaptionLabel>(*about, "Label5")->caption()});
-    QVERIFY(Find<CaptionLabel>(*about, "Label5")->caption().startsWith(u"https://"_s));
+    QCOMPARE(program_->system.addresses.opened, QStringList{u"https://soranika.example.jp/"_s});
     QVERIFY(program_->system.messages.shown.isEmpty());
-}
-
-void TestCommands::everyControlHasAnAccessibleName() {
-    Form1& form = *program_->form;
-    int named = 0;
-    for (QWidget* window :
-         {form.centralWidget(), static_cast<QWidget*>(form.form2()),
-          static_cast<QWidget*>(form.form3()), static_cast<QWidget*>(form.form4())}) {
-        for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<LineControl*>(control) || control->isHidden())
-                continue; // lines, and the era box's label that only screen readers see
-            const auto* label = qobject_cast<CaptionLabel*>(control);
-            if (label && label->caption().isEmpty())
-                continue; // a label the program fills is named by what it shows
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-            QVERIFY(accessible);
-            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
-                     qPrintable(control->objectName()));
-            // The tooltip describes; a label's text is read once, as its name.
-            if (!control->toolTip().isEmpty())
-                QCOMPARE(control->accessibleDescription(), control->toolTip());
-            else if (!label)
-                QVERIFY2(!control->accessibleDescription().isEmpty(),
-                         qPrintable(control->objectName()));
-            ++named;
-        }
-    }
-    QVERIFY2(named >= 35, qPrintable(QString::number(named)));
-    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->accessibleName(), u"元号"_s);
-    QCOMPARE(Find<QPushButton>(form, "Command1")->accessibleName(), u"鑑定"_s);
-    QCOMPARE(Find<QLineEdit>(form, "Text4")->accessibleName(), u"お名前"_s);
-}
-
-void TestCommands::screenReadersHearWhatTheWindowsShow() {
-    Form1& form = startWithReading();
-    Click(form, "btnKioku");
-    const auto name = [](QWidget* control) {
-        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-    };
-    // The status labels and the prose are named by what they show, not by their tooltips; the
-    // tooltip is their description.
-    auto* count = Find<CaptionLabel>(form, "Label9");
-    QCOMPARE(name(count), u"鑑定履歴:1件"_s);
-    QCOMPARE(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Description),
-             count->toolTip());
-    Click(form, "Command5");
-    // The detail window's prose for 1985-05-12, type 48: the two carriage returns before it are
-    // heard as line breaks.
-    QCOMPARE(name(Find<CaptionLabel>(*form.form3(), "Label1")),
-             u"\n\n"_s + TypeTable::Prose(48).toString());
-
-    // The month and day lists, which Linux names by the item they show, are labelled by the
-    // label after them.
-    for (const auto& [box, label] :
-         {std::pair{"Combo1(1)", u"月"_s}, std::pair{"Combo1(2)", u"日"_s}}) {
-        const auto relations = QAccessible::queryAccessibleInterface(Find<QComboBox>(form, box))
-                                   ->relations(QAccessible::Label);
-        QCOMPARE(relations.size(), 1);
-        QCOMPARE(relations.first().first->text(QAccessible::Name), label);
-    }
-
-    // The era box takes typing: the focus is in its line, which is named 元号 whatever it holds.
-    QLineEdit* era = Find<QComboBox>(form, "Combo1(0)")->lineEdit();
-    QCOMPARE(QAccessible::queryAccessibleInterface(era)->text(QAccessible::Name), u"元号"_s);
-
-    // The secondary windows are windows named by their titles.
-    for (QWidget* window :
-         {static_cast<QWidget*>(form.form2()), static_cast<QWidget*>(form.form3()),
-          static_cast<QWidget*>(form.form4())}) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
-        QCOMPARE(accessible->role(), QAccessible::Window);
-        QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
-    }
-
-    // The home-page link: a link, reached by Tab, opened by Enter, Space or its press action.
-    Form4* about = form.form4();
-    auto* link = Find<CaptionLabel>(*about, "Label5");
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
-    QCOMPARE(accessible->role(), QAccessible::Link);
-    QCOMPARE(accessible->text(QAccessible::Name), u"https://soranika.example.jp/"_s);
-    QVERIFY(link->focusPolicy() & Qt::TabFocus);
-    QTest::keyClick(link, Qt::Key_Return);
-    QTest::keyClick(link, Qt::Key_Space);
-    QVERIFY(accessible->actionInterface());
-    QVERIFY(accessible->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
-    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(program_->system.addresses.opened, QStringList(3, u"https://soranika.example.jp/"_s));
 }
 
 QTEST_MAIN(TestCommands)

@@ -3,6 +3,7 @@
 
 #include "BirthDate.h"
 #include "CaptionLabel.h"
+#include "DateEntry.h"
 #include "FindControl.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -12,6 +13,7 @@
 #include "JapaneseFonts.h"
 #include "LineControl.h"
 #include "ProgramSettings.h"
+#include "RunningProgram.h"
 #include "StandIns.h"
 #include "StatusLine.h"
 #include "TypeTable.h"
@@ -36,16 +38,6 @@ namespace {
 
 QColor Background(QWidget* form) {
     return form->palette().color(QPalette::Window);
-}
-
-void Enter(Form1& form, const QString& era, const QString& year, const QString& month,
-           const QString& day) {
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(era);
-    Find<QLineEdit>(form, "Text1(0)")->setText(year);
-    Find<QComboBox>(form, "Combo1(1)")
-        ->setCurrentIndex(Find<QComboBox>(form, "Combo1(1)")->findText(month));
-    Find<QComboBox>(form, "Combo1(2)")
-        ->setCurrentIndex(Find<QComboBox>(form, "Combo1(2)")->findText(day));
 }
 
 } // namespace
@@ -82,10 +74,8 @@ private slots:
     void closingTheMainWindowClosesTheOthers();
 
 private:
-    std::unique_ptr<StandInPlatform> system_;
-    std::unique_ptr<Platform> platform_;
-    std::unique_ptr<Form1> form_;
-    Form1& startForm();
+    // Made before each case and started by the case, so that it can set the stand-ins first.
+    std::unique_ptr<RunningProgram> program_;
 };
 
 void TestForm1::initTestCase() {
@@ -95,25 +85,11 @@ void TestForm1::initTestCase() {
 }
 
 void TestForm1::init() {
-    system_ = std::make_unique<StandInPlatform>();
-    platform_ = std::make_unique<Platform>(system_->platform());
+    program_ = std::make_unique<RunningProgram>();
 }
 
 void TestForm1::cleanup() {
-    form_.reset();
-    platform_.reset();
-    system_.reset();
-}
-
-Form1& TestForm1::startForm() {
-    form_ = std::make_unique<Form1>(*platform_);
-    if (!form_->Form_Load())
-        qFatal("start-up refused");
-    form_->show();
-    form_->activateWindow();
-    if (!QTest::qWaitForWindowActive(form_.get()))
-        qFatal("the main window did not become active");
-    return *form_;
+    program_.reset();
 }
 
 void TestForm1::windowAndControls_data() {
@@ -155,7 +131,8 @@ void TestForm1::windowAndControls() {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
     QFETCH(QString, tooltip);
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     QCOMPARE(form.windowTitle(), u"ソラニカVer1.0"_s);
     QCOMPARE(form.centralWidget()->size(), QSize(535, 375));
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -167,7 +144,8 @@ void TestForm1::windowAndControls() {
 }
 
 void TestForm1::fontsAndLists() {
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     QCOMPARE(QFontInfo(Find<CaptionLabel>(form, "Label4")->font()).family(), u"IPAPGothic"_s);
     QVERIFY(Find<QPushButton>(form, "Command1")->font().bold() &&
             Find<QPushButton>(form, "Command1")->font().italic());
@@ -217,11 +195,16 @@ void TestForm1::fontsAndLists() {
              QColor(Qt::white));
     QVERIFY(!Find<CaptionLabel>(form, "Label4")->autoFillBackground());
     QCOMPARE(Find<CaptionLabel>(form, "Label3(0)")->caption(), u"年"_s);
-    QVERIFY(Find<CaptionLabel>(form, "Label3(0)")->width() > 0);
+    // 年, 月 and 日 keep their designed left and top (twips / 15) and are sized to their one
+    // full-width character of 15 pixels (11.25 pt), one line of the font high.
+    QCOMPARE(Find<CaptionLabel>(form, "Label3(0)")->geometry(), QRect(128, 32, 15, 17));
+    QCOMPARE(Find<CaptionLabel>(form, "Label3(1)")->geometry(), QRect(184, 32, 15, 17));
+    QCOMPARE(Find<CaptionLabel>(form, "Label3(2)")->geometry(), QRect(240, 32, 15, 17));
 }
 
 void TestForm1::tabOrderRunsFromEraToQuit() {
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     const QList<QWidget*> expected{
         Find<QComboBox>(form, "Combo1(0)"),  Find<QLineEdit>(form, "Text1(0)"),
         Find<QComboBox>(form, "Combo1(1)"),  Find<QComboBox>(form, "Combo1(2)"),
@@ -237,7 +220,8 @@ void TestForm1::tabOrderRunsFromEraToQuit() {
 }
 
 void TestForm1::menus() {
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     const QList<QAction*> menus = form.menuBar()->actions();
     QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->text(), u"ﾌｧｲﾙ(&F)"_s);
@@ -263,16 +247,17 @@ void TestForm1::menus() {
     QVERIFY(form.ageHidden());
     Choose(form, "Mnu_nen");
     QVERIFY(!form.ageHidden());
-    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(program_->system.settings.writes, 0);
 }
 
 void TestForm1::appraiseShowsTheReading() {
-    Form1& form = startForm();
-    Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Find<QPushButton>(form, "Command1")->setFocus();
     QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
 
-    QVERIFY(system_->messages.shown.isEmpty());
+    QVERIFY(program_->system.messages.shown.isEmpty());
     QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"磁気を帯びたイノシシ"_s);
     QCOMPARE(Find<CaptionLabel>(form, "Label2")->caption(),
              u"\r\r"_s + TypeTable::Prose(48).toString() + u"\r\r"_s);
@@ -297,30 +282,31 @@ void TestForm1::appraiseShowsTheReading() {
     QCOMPARE(Find<QLineEdit>(form, "Text1(0)")->text(), u"60"_s);
     QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form, "Command1"));
 
-    Enter(form, u"平成"_s, u"1"_s, u"1"_s, u"8"_s);
+    EnterBirthDate(form, u"平成"_s, u"1"_s, 1, 8);
     Click(form, "Command1");
     QCOMPARE(Find<CaptionLabel>(form, "Label6")->caption(), u"山上に舞う龍"_s);
     QCOMPARE(form.currentReading().TypeIndex, 5);
 
-    Enter(form, u"令和"_s, u"8"_s, u"12"_s, u"7"_s);
+    EnterBirthDate(form, u"令和"_s, u"8"_s, 12, 7);
     Click(form, "Command1");
     QCOMPARE(form.currentReading().BirthDateText, u"R8/12/7"_s);
     QCOMPARE(form.currentReading().DaysLived, -1); // the stand-in clock stands on 2026-12-06
 }
 
 void TestForm1::refusalAfterAnAcceptedAppraisal() {
-    Form1& form = startForm();
-    Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Click(form, "Command1");
     const Reading before = form.currentReading();
     const QString prose = Find<CaptionLabel>(form, "Label2")->caption();
 
-    Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
+    EnterBirthDate(form, u"西暦"_s, u"50"_s, 1, 1);
     Find<QPushButton>(form, "Command1")->setFocus();
     Click(form, "Command1");
 
-    QCOMPARE(system_->messages.shown.size(), 1);
-    const Message& message = system_->messages.shown.first();
+    QCOMPARE(program_->system.messages.shown.size(), 1);
+    const Message& message = program_->system.messages.shown.first();
     QCOMPARE(message.text, RefusalMessage.toString());
     QCOMPARE(message.title, u"ソラニカVer1.0"_s);
     QCOMPARE(message.buttons, Message::Buttons::Ok);
@@ -340,25 +326,27 @@ void TestForm1::refusalAfterAnAcceptedAppraisal() {
 }
 
 void TestForm1::refusalAsTheFirstAppraisal() {
-    Form1& form = startForm();
-    Enter(form, u"西暦"_s, u"50"_s, u"1"_s, u"1"_s);
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
+    EnterBirthDate(form, u"西暦"_s, u"50"_s, 1, 1);
     Click(form, "Command1");
-    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(program_->system.messages.shown.size(), 1);
     QVERIFY(!form.readingPresent());
     QVERIFY(Find<CaptionLabel>(form, "Label6")->caption().isEmpty());
     QCOMPARE(form.currentReading().TypeIndex, 0);
 
     // A future date is accepted, with negative days.
-    Enter(form, u"西暦"_s, u"2030"_s, u"1"_s, u"1"_s);
+    EnterBirthDate(form, u"西暦"_s, u"2030"_s, 1, 1);
     Click(form, "Command1");
-    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(program_->system.messages.shown.size(), 1);
     QVERIFY(form.readingPresent());
     QVERIFY(form.currentReading().DaysLived < 0);
 }
 
 void TestForm1::clearEmptiesTheEntryAndTheResult() {
-    Form1& form = startForm();
-    Enter(form, u"いつか"_s, u"1985"_s, u"5"_s, u"12"_s);
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
+    EnterBirthDate(form, u"いつか"_s, u"1985"_s, 5, 12);
     Find<QLineEdit>(form, "Text4")->setText(u"山田花子"_s);
     Find<QLineEdit>(form, "Text2")->setText(u"姉"_s);
     Click(form, "Command1");
@@ -389,9 +377,10 @@ void TestForm1::clearEmptiesTheEntryAndTheResult() {
 }
 
 void TestForm1::colourCommands() {
-    Form1& form = startForm();
-    auto& dialog = system_->colours;
-    auto& store = system_->settings;
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
+    auto& dialog = program_->system.colours;
+    auto& store = program_->system.settings;
     const auto allWindowsAre = [&](const QColor& colour) {
         for (QWidget* window : form.colouredForms()) {
             if (Background(window) != colour)
@@ -445,30 +434,32 @@ void TestForm1::colourCommands() {
 }
 
 void TestForm1::colourReachesWindowsMadeAgain() {
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     QPointer<Form3> detail = form.form3();
     detail->show();
     QVERIFY(detail->close());
     QTRY_VERIFY(detail.isNull());
-    system_->colours.answers.push_back(QColor(Qt::darkGreen));
+    program_->system.colours.answers.push_back(QColor(Qt::darkGreen));
     Choose(form, "Mnu_iro");
     QCOMPARE(Background(form.form3()), QColor(Qt::darkGreen));
     QVERIFY(form.form3()->isHidden());
 }
 
 void TestForm1::colourThatCannotBeStoredIsUsedAndReported() {
-    Form1& form = startForm();
-    system_->settings.store(ProgramSettings::ColourKey, u"255"_s);
-    system_->settings.failWrites = true;
-    system_->colours.answers.push_back(QColor(Qt::darkBlue));
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
+    program_->system.settings.store(ProgramSettings::ColourKey, u"255"_s);
+    program_->system.settings.failWrites = true;
+    program_->system.colours.answers.push_back(QColor(Qt::darkBlue));
     Choose(form, "Mnu_iro");
     // The colour is there for this run; the store keeps the old one, and the user knows.
     QCOMPARE(Background(form.colouredForms().first()), QColor(Qt::darkBlue));
-    QCOMPARE(system_->settings.stored(ProgramSettings::ColourKey), u"255"_s);
+    QCOMPARE(program_->system.settings.stored(ProgramSettings::ColourKey), u"255"_s);
     Choose(form, "Mnu_ColorMoto");
     QCOMPARE(Background(form.colouredForms().first()), QColor(255, 192, 192));
-    QCOMPARE(system_->messages.shown.size(), 2);
-    for (const Message& message : system_->messages.shown) {
+    QCOMPARE(program_->system.messages.shown.size(), 2);
+    for (const Message& message : program_->system.messages.shown) {
         QVERIFY2(message.text.startsWith(u"フォームの色を保存できませんでした。"_s),
                  qPrintable(message.text));
         QVERIFY(message.text.contains(u"(memory)/vobrel"_s));
@@ -522,12 +513,13 @@ void TestForm1::statusLineStaysWholeAndApart() {
     QFETCH(QString, time);
     QFETCH(QString, count);
     QFETCH(bool, record);
-    system_->settings.store(ProgramSettings::RecordTimeKey, time);
-    system_->settings.store(ProgramSettings::RecordCountKey, count);
-    system_->clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
-    Form1& form = startForm();
+    program_->system.settings.store(ProgramSettings::RecordTimeKey, time);
+    program_->system.settings.store(ProgramSettings::RecordCountKey, count);
+    program_->system.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     if (record) {
-        Enter(form, u"昭和"_s, u"60"_s, u"5"_s, u"12"_s);
+        EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
         Click(form, "Command1");
         Click(form, "btnKioku");
     }
@@ -551,13 +543,14 @@ void TestForm1::statusLineStaysWholeAndApart() {
 }
 
 void TestForm1::startUpOnAFreshStore() {
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(), u"前回鑑定記録日時："_s);
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:0件"_s);
     QCOMPARE(form.windowColour().value(), 12632319u);
     QCOMPARE(Background(form.centralWidget()), QColor(255, 192, 192));
-    QCOMPARE(system_->folder.madeWorking, 1);
-    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(program_->system.folder.madeWorking, 1);
+    QCOMPARE(program_->system.settings.writes, 0);
     QVERIFY(Find<CaptionLabel>(form, "Label2")->caption().isEmpty() &&
             Find<CaptionLabel>(form, "Label6")->caption().isEmpty());
     // The secondary windows are made at start-up, hidden, in the window colour: found among the
@@ -571,14 +564,16 @@ void TestForm1::startUpOnAFreshStore() {
 
 void TestForm1::startUpAfterTheStoreWasSetAside() {
     // Said once, before the window shows, with both files and the reason; then a fresh start.
-    system_->settings.setAside = SetAsideStore{.unusable = u"/home/u/.config/vobrel.conf"_s,
-                                               .keptAs = u"/home/u/.config/vobrel.conf.damaged-"
-                                                         u"20261206-071533"_s,
-                                               .reason = u"設定ファイルとして読めない内容です"_s};
-    Form1& form = startForm();
-    QCOMPARE(system_->settings.setAsideAt, QDateTime(QDate(2026, 12, 6), QTime(7, 15, 33)));
-    QCOMPARE(system_->messages.shown.size(), 1);
-    const Message& told = system_->messages.shown.first();
+    program_->system.settings.setAside =
+        SetAsideStore{.unusable = u"/home/u/.config/vobrel.conf"_s,
+                      .keptAs = u"/home/u/.config/vobrel.conf.damaged-"
+                                u"20261206-071533"_s,
+                      .reason = u"設定ファイルとして読めない内容です"_s};
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
+    QCOMPARE(program_->system.settings.setAsideAt, QDateTime(QDate(2026, 12, 6), QTime(7, 15, 33)));
+    QCOMPARE(program_->system.messages.shown.size(), 1);
+    const Message& told = program_->system.messages.shown.first();
     QCOMPARE(told.icon, Message::Icon::Warning);
     for (const QString& part :
          {u"別の名前で残して"_s, u"/home/u/.config/vobrel.conf\n"_s,
@@ -587,9 +582,9 @@ void TestForm1::startUpAfterTheStoreWasSetAside() {
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:0件"_s);
 
     // The next start finds a good store and says nothing.
-    Form1 again(*platform_);
+    Form1 again(program_->platform);
     QVERIFY(again.Form_Load());
-    QCOMPARE(system_->messages.shown.size(), 1);
+    QCOMPARE(program_->system.messages.shown.size(), 1);
 }
 
 void TestForm1::statusLineNarrowsTheDateOnlyAsFarAsNeeded() {
@@ -606,8 +601,9 @@ void TestForm1::statusLineNarrowsTheDateOnlyAsFarAsNeeded() {
     // On the window: a date wider than its room is set narrower and stays whole, and a short one
     // goes back to full width.
     const QString longTime = u"2026/12/06 7:15:33 "_s + QString(12, u'9');
-    system_->settings.store(ProgramSettings::RecordTimeKey, longTime);
-    Form1& form = startForm();
+    program_->system.settings.store(ProgramSettings::RecordTimeKey, longTime);
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     auto* label = Find<CaptionLabel>(form, "Label8");
     QCOMPARE(label->caption(), u"前回鑑定記録日時："_s + longTime);
     QVERIFY(label->font().stretch() < 100);
@@ -617,11 +613,12 @@ void TestForm1::statusLineNarrowsTheDateOnlyAsFarAsNeeded() {
 }
 
 void TestForm1::startUpShowsTheStoredValues() {
-    auto& store = system_->settings;
+    auto& store = program_->system.settings;
     store.store(ProgramSettings::RecordCountKey, u"7"_s);
     store.store(ProgramSettings::RecordTimeKey, u"2026/12/06 7:15:33"_s);
     store.store(ProgramSettings::ColourKey, u"0"_s);
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:7件"_s);
     QCOMPARE(Find<CaptionLabel>(form, "Label8")->caption(),
              u"前回鑑定記録日時：2026/12/06 7:15:33"_s);
@@ -630,11 +627,12 @@ void TestForm1::startUpShowsTheStoredValues() {
     QVERIFY(!form.ageHidden());
 
     // After a history clear both texts are stored empty and read like nothing stored.
-    form_.reset();
+    program_->form.reset();
     store.store(ProgramSettings::RecordCountKey, QString());
     store.store(ProgramSettings::RecordTimeKey, QString());
     store.store(ProgramSettings::ColourKey, QString());
-    Form1& again = startForm();
+    QVERIFY(program_->start());
+    Form1& again = *program_->form;
     QCOMPARE(Find<CaptionLabel>(again, "Label9")->caption(), u"鑑定履歴:0件"_s);
     QCOMPARE(Find<CaptionLabel>(again, "Label8")->caption(), u"前回鑑定記録日時："_s);
     QCOMPARE(again.windowColour().value(), 12632319u);
@@ -655,32 +653,33 @@ void TestForm1::startUpWithStoredTextsThatAreNotNumbers_data() {
 void TestForm1::startUpWithStoredTextsThatAreNotNumbers() {
     QFETCH(QString, colour);
     QFETCH(quint32, used);
-    system_->settings.store(ProgramSettings::ColourKey, colour);
-    system_->settings.store(ProgramSettings::RecordCountKey, u"abc"_s);
-    Form1& form = startForm();
+    program_->system.settings.store(ProgramSettings::ColourKey, colour);
+    program_->system.settings.store(ProgramSettings::RecordCountKey, u"abc"_s);
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     QCOMPARE(form.windowColour().value(), used);
     QCOMPARE(Find<CaptionLabel>(form, "Label9")->caption(), u"鑑定履歴:abc件"_s);
     // The stored text stays until a colour command replaces it.
-    QCOMPARE(system_->settings.stored(ProgramSettings::ColourKey), colour);
+    QCOMPARE(program_->system.settings.stored(ProgramSettings::ColourKey), colour);
 }
 
 void TestForm1::secondCopyIsRefusedWithoutTouchingTheStore() {
-    system_->instance.alone = false;
-    Form1 form(*platform_);
-    QVERIFY(!form.Form_Load());
-    QCOMPARE(system_->messages.shown.size(), 1);
-    QCOMPARE(system_->messages.shown[0].text, u"既に起動されています"_s);
-    QCOMPARE(system_->messages.shown[0].title, u"ソラニカVer1.0"_s);
-    QCOMPARE(system_->messages.shown[0].buttons, Message::Buttons::Ok);
-    QCOMPARE(system_->messages.shown[0].icon, Message::Icon::None);
-    QCOMPARE(system_->settings.reads, 0);
-    QCOMPARE(system_->settings.writes, 0);
-    QCOMPARE(system_->folder.madeWorking, 0);
-    QVERIFY(!form.isVisible());
+    program_->system.instance.alone = false;
+    QVERIFY(!program_->start());
+    QCOMPARE(program_->system.messages.shown.size(), 1);
+    QCOMPARE(program_->system.messages.shown[0].text, u"既に起動されています"_s);
+    QCOMPARE(program_->system.messages.shown[0].title, u"ソラニカVer1.0"_s);
+    QCOMPARE(program_->system.messages.shown[0].buttons, Message::Buttons::Ok);
+    QCOMPARE(program_->system.messages.shown[0].icon, Message::Icon::None);
+    QCOMPARE(program_->system.settings.reads, 0);
+    QCOMPARE(program_->system.settings.writes, 0);
+    QCOMPARE(program_->system.folder.madeWorking, 0);
+    QVERIFY(!program_->form->isVisible());
 }
 
 void TestForm1::closingTheMainWindowClosesTheOthers() {
-    Form1& form = startForm();
+    QVERIFY(program_->start());
+    Form1& form = *program_->form;
     QPointer<Form2> help = form.form2();
     QPointer<Form3> detail = form.form3();
     QPointer<Form4> about = form.form4();
@@ -695,7 +694,7 @@ void TestForm1::closingTheMainWindowClosesTheOthers() {
     QTRY_VERIFY(help.isNull() || !help->isVisible());
     QTRY_VERIFY(detail.isNull() || !detail->isVisible());
     QTRY_VERIFY(about.isNull() || !about->isVisible());
-    QCOMPARE(system_->settings.writes, 0);
+    QCOMPARE(program_->system.settings.writes, 0);
 }
 
 QTEST_MAIN(TestForm1)

@@ -11,7 +11,7 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "JapaneseFonts.h"
-#include "StandIns.h"
+#include "RunningProgram.h"
 #include "TypeTable.h"
 #include "WindowSetup.h"
 
@@ -88,13 +88,11 @@ void TestReadability::contrastRatios() {
 }
 
 void TestReadability::everyLabelOnEveryColour() {
-    StandInPlatform system;
-    Platform platform = system.platform();
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
+    RunningProgram program;
+    QVERIFY(program.start());
+    Form1& form = *program.form;
     const QList<QWidget*> windows{form.centralWidget(), form.form2(), form.form3(), form.form4()};
     // Shown, as they are in use, so that the labels can be taken out of the picture and put back.
-    form.show();
     for (QWidget* window : windows.mid(1))
         window->show();
     int checked = 0;
@@ -125,10 +123,9 @@ void TestReadability::everyLabelOnEveryColour() {
 }
 
 void TestReadability::designedColoursStayWhereReadable() {
-    StandInPlatform system;
-    Platform platform = system.platform();
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
+    RunningProgram program;
+    QVERIFY(program.start());
+    Form1& form = *program.form;
     // The default pale pink keeps the design: black labels, the about window in blue.
     QCOMPARE(
         Find<CaptionLabel>(*form.centralWidget(), "Label8")->palette().color(QPalette::WindowText),
@@ -136,7 +133,7 @@ void TestReadability::designedColoursStayWhereReadable() {
     QCOMPARE(Find<CaptionLabel>(*form.form4(), "Label5")->palette().color(QPalette::WindowText),
              QColor(Qt::blue));
     // A dark slate: white text; the title on the white prose box stays dark.
-    system.colours.answers.push_back(QColor(0x28, 0x3A, 0x5A));
+    program.system.colours.answers.push_back(QColor(0x28, 0x3A, 0x5A));
     Choose(form, "Mnu_iro");
     QCOMPARE(
         Find<CaptionLabel>(*form.centralWidget(), "Label8")->palette().color(QPalette::WindowText),

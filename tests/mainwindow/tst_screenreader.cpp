@@ -1,18 +1,22 @@
-// What a screen reader is told, checked without one: the names the controls go by, the Tab stops
-// after the designed twelve, the notices that say a reading and a record, the month and day
-// lists, and the detail and about windows.
+// What a screen reader is told, checked without one: the names and descriptions of every control
+// of the four windows, the Tab stops after the designed twelve, the notices that say a reading and
+// a record, the month and day lists, the menus, and the detail and about windows.
 
 #include "Accessibility.h"
 #include "CaptionLabel.h"
+#include "DateEntry.h"
 #include "DetailPage.h"
 #include "FindControl.h"
 #include "Fonts.h"
 #include "Form1.h"
+#include "Form2.h"
 #include "Form3.h"
 #include "Form4.h"
 #include "JapaneseFonts.h"
+#include "LineControl.h"
 #include "RunningProgram.h"
 #include "StandIns.h"
+#include "TypeTable.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -25,6 +29,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using namespace soranika;
 using namespace soranika::testing;
@@ -69,6 +74,8 @@ private slots:
     void init();
     void cleanup();
 
+    void everyControlHasAnAccessibleName();
+    void screenReadersHearWhatTheWindowsShow();
     void buttonsAreNamedAsWords_data();
     void buttonsAreNamedAsWords();
     void aReadingIsSpokenAfterAppraisal();
@@ -107,12 +114,98 @@ void TestScreenReader::cleanup() {
 
 Form1& TestScreenReader::enterDate() {
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Find<QLineEdit>(form, "Text4")->setText(u"Taro"_s);
     return form;
+}
+
+void TestScreenReader::everyControlHasAnAccessibleName() {
+    Form1& form = *program_->form;
+    int named = 0;
+    for (QWidget* window :
+         {form.centralWidget(), static_cast<QWidget*>(form.form2()),
+          static_cast<QWidget*>(form.form3()), static_cast<QWidget*>(form.form4())}) {
+        for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<LineControl*>(control) || control->isHidden())
+                continue; // lines, and the era box's label that only screen readers see
+            const auto* label = qobject_cast<CaptionLabel*>(control);
+            if (label && label->caption().isEmpty())
+                continue; // a label the program fills is named by what it shows
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+            // The tooltip describes; a label's text is read once, as its name.
+            if (!control->toolTip().isEmpty())
+                QCOMPARE(control->accessibleDescription(), control->toolTip());
+            else if (!label)
+                QVERIFY2(!control->accessibleDescription().isEmpty(),
+                         qPrintable(control->objectName()));
+            ++named;
+        }
+    }
+    QVERIFY2(named >= 35, qPrintable(QString::number(named)));
+    QCOMPARE(Find<QComboBox>(form, "Combo1(0)")->accessibleName(), u"元号"_s);
+    QCOMPARE(Find<QPushButton>(form, "Command1")->accessibleName(), u"鑑定"_s);
+    QCOMPARE(Find<QLineEdit>(form, "Text4")->accessibleName(), u"お名前"_s);
+}
+
+void TestScreenReader::screenReadersHearWhatTheWindowsShow() {
+    Form1& form = enterDate();
+    Click(form, "Command1");
+    Click(form, "btnKioku");
+    const auto name = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    // The status labels and the prose are named by what they show, not by their tooltips; the
+    // tooltip is their description.
+    auto* count = Find<CaptionLabel>(form, "Label9");
+    QCOMPARE(name(count), u"鑑定履歴:1件"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Description),
+             count->toolTip());
+    Click(form, "Command5");
+    // The detail window's prose for 1985-05-12, type 48: the two carriage returns before it are
+    // heard as line breaks.
+    QCOMPARE(name(Find<CaptionLabel>(*form.form3(), "Label1")),
+             u"\n\n"_s + TypeTable::Prose(48).toString());
+
+    // The month and day lists, which Linux names by the item they show, are labelled by the
+    // label after them.
+    for (const auto& [box, label] :
+         {std::pair{"Combo1(1)", u"月"_s}, std::pair{"Combo1(2)", u"日"_s}}) {
+        const auto relations = QAccessible::queryAccessibleInterface(Find<QComboBox>(form, box))
+                                   ->relations(QAccessible::Label);
+        QCOMPARE(relations.size(), 1);
+        QCOMPARE(relations.first().first->text(QAccessible::Name), label);
+    }
+
+    // The era box takes typing: the focus is in its line, which is named 元号 whatever it holds.
+    QLineEdit* era = Find<QComboBox>(form, "Combo1(0)")->lineEdit();
+    QCOMPARE(QAccessible::queryAccessibleInterface(era)->text(QAccessible::Name), u"元号"_s);
+
+    // The secondary windows are windows named by their titles.
+    for (QWidget* window :
+         {static_cast<QWidget*>(form.form2()), static_cast<QWidget*>(form.form3()),
+          static_cast<QWidget*>(form.form4())}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(accessible->role(), QAccessible::Window);
+        QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
+    }
+
+    // The home-page link: a link, reached by Tab, opened by Enter, Space or its press action.
+    Form4* about = form.form4();
+    auto* link = Find<CaptionLabel>(*about, "Label5");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
+    QCOMPARE(accessible->role(), QAccessible::Link);
+    QCOMPARE(accessible->text(QAccessible::Name), u"https://soranika.example.jp/"_s);
+    QVERIFY(link->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(link, Qt::Key_Return);
+    QTest::keyClick(link, Qt::Key_Space);
+    QVERIFY(accessible->actionInterface());
+    QVERIFY(accessible->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(program_->system.addresses.opened, QStringList(3, u"https://soranika.example.jp/"_s));
 }
 
 void TestScreenReader::buttonsAreNamedAsWords_data() {

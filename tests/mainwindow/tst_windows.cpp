@@ -1,6 +1,8 @@
 // The secondary windows as the person at the keyboard meets them: Escape closes each of them,
 // never the main window, and the command that shows one brings it back when it was minimised.
 
+#include "DateEntry.h"
+#include "Files.h"
 #include "FindControl.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -14,9 +16,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -67,10 +66,7 @@ void TestWindows::cleanup() {
 
 void TestWindows::enterReading() {
     Form1& form = *program_->form;
-    Find<QComboBox>(form, "Combo1(0)")->setEditText(u"昭和"_s);
-    Find<QLineEdit>(form, "Text1(0)")->setText(u"60"_s);
-    Find<QComboBox>(form, "Combo1(1)")->setCurrentIndex(4);
-    Find<QComboBox>(form, "Combo1(2)")->setCurrentIndex(11);
+    EnterBirthDate(form, u"昭和"_s, u"60"_s, 5, 12);
     Click(form, "Command1");
 }
 
@@ -99,10 +95,8 @@ void TestWindows::escapeClosesEachSecondaryWindow_data() {
 void TestWindows::escapeClosesEachSecondaryWindow() {
     QFETCH(OpenWindow, open);
     enterReading();
-    QFile readme(program_->system.folder.filePath(u"readme.txt"_s)); // for the explanation window
-    QVERIFY(readme.open(QIODevice::WriteOnly));
-    readme.write("help\r\n");
-    readme.close();
+    // For the explanation window.
+    QVERIFY(WriteAll(program_->system.folder.filePath(u"readme.txt"_s), "help\r\n"));
 
     QPointer<QWidget> window = open(*program_->form);
     QVERIFY(window && window->isVisible());

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -46,23 +47,55 @@ QMessageBox* BoxShown(bool& modal) {
     return nullptr;
 }
 
-// Shows the message and, once the box is up, does to it what a user would. The box is always
-// closed before the message returns, so that `user` only records what it sees and the test checks
-// it afterwards: a check failing while the box is up would leave the box waiting for an answer and
-// the test hanging until its time runs out.
+// Closes every message box on the screen, even one that would not close as a user closes it (a
+// box without an escape button ignores that).
+void CloseEveryBox() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (!box || !box->isVisible())
+            continue;
+        box->close();
+        if (box->isVisible())
+            box->reject();
+    }
+}
+
+// How long a message may take to put its box up before the test gives up on it: the box is up
+// before its event loop runs, so a second is ample even on a loaded machine.
+constexpr int kBoxPatienceMs = 1000;
+
+// Shows the message and, once the box is up, does to it what a user would. Every box is closed
+// before the message returns, so that `user` only records what it sees and the test checks it
+// afterwards: a check failing while the box is up, or a box the user never came to, would leave
+// the box waiting for an answer and the test hanging until its time runs out. A box that does
+// not come up in time, or does not close for the user, is closed all the same and the answer says
+// so.
 Answered Answer(const Message& message, const std::function<void(QMessageBox&)>& user) {
-    Answered answered;
-    QTimer::singleShot(0, [&answered, user] {
-        QPointer<QMessageBox> box = BoxShown(answered.boxWasUp);
-        if (!box)
-            return;
-        if (answered.boxWasUp)
-            user(*box);
-        answered.userClosedIt = answered.boxWasUp && (!box || !box->isVisible());
-        if (box && box->isVisible())
-            box->close();
+    Answered answered{.boxWasUp = false, .userClosedIt = false};
+    bool userCame = false;
+    QElapsedTimer waiting;
+    waiting.start();
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!userCame) {
+            bool modal = false;
+            QPointer<QMessageBox> box = BoxShown(modal);
+            if (!box && waiting.elapsed() < kBoxPatienceMs)
+                return; // not up yet: look again at the next tick
+            userCame = true;
+            if (box && modal) {
+                answered.boxWasUp = true;
+                user(*box);
+                answered.userClosedIt = !box || !box->isVisible();
+            }
+        }
+        CloseEveryBox(); // at every tick until the message returns
     });
+    watch.start();
     answered.answer = QtMessageBoxes().show(nullptr, message);
+    watch.stop();
+    CloseEveryBox(); // one that was not the modal window
     return answered;
 }
 

@@ -450,7 +450,7 @@ void TestPlatform::durableFiles() {
     // A new file takes the permissions of the one it is to replace, and replaces it whole.
     const QString history = dir.filePath(u"history.txt"_s);
     const QString pending = history + u"-new"_s;
-    WriteAll(history, "old\r\n");
+    QVERIFY(WriteAll(history, "old\r\n"));
     const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
     QVERIFY(QFile::setPermissions(history, ownerOnly));
     QVERIFY(!WriteFileDurably(pending, "new\r\n", history).failed());
@@ -469,7 +469,7 @@ void TestPlatform::durableFiles() {
     // What is not a file of the program's own at its name is neither written through nor waited
     // on, and stays.
     const QString elsewhere = dir.filePath(u"elsewhere.txt"_s);
-    WriteAll(elsewhere, "someone else's\r\n");
+    QVERIFY(WriteAll(elsewhere, "someone else's\r\n"));
     QVERIFY(QFile::link(elsewhere, pending));
     QVERIFY(WriteFileDurably(pending, "new\r\n").failed());
     QCOMPARE(ReadAll(elsewhere), QByteArray("someone else's\r\n"));

@@ -1,13 +1,10 @@
-// The sixty-day cycle, the days lived, the age and the number format they are shown in, and the
-// appraisal that puts them together.
+// The sixty-day cycle, the days lived, and the appraisal that puts them together with the date
+// texts.
 
 #include "Appraisal.h"
-#include "ReadingFormat.h"
 #include "TypeCycle.h"
 
 #include <QTest>
-
-#include <limits>
 
 using namespace soranika;
 using namespace Qt::StringLiterals;
@@ -22,10 +19,6 @@ private slots:
     void typeAdvancesByOneEveryDay();
     void daysLived_data();
     void daysLived();
-    void ageInYears_data();
-    void ageInYears();
-    void groupedNumber_data();
-    void groupedNumber();
     void appraisalOfAnEraEntry();
     void appraisalOfARefusedEntryKeepsItsTexts();
 };
@@ -88,52 +81,6 @@ void TestTypeCycle::daysLived_data() {
 void TestTypeCycle::daysLived() {
     QFETCH(QDate, birth);
     QTEST(ComputeDaysLived(birth, QDate(2000, 1, 1)), "days");
-}
-
-void TestTypeCycle::ageInYears_data() {
-    QTest::addColumn<qint64>("days");
-    QTest::addColumn<qint64>("age");
-    QTest::newRow("0") << qint64(0) << qint64(0);
-    QTest::newRow("364") << qint64(364) << qint64(0);
-    QTest::newRow("365") << qint64(365) << qint64(1);
-    QTest::newRow("5347") << qint64(5347) << qint64(14);
-    QTest::newRow("12345") << qint64(12345) << qint64(33);
-    QTest::newRow("-1") << qint64(-1) << qint64(-1);
-    QTest::newRow("-365") << qint64(-365) << qint64(-1);
-    QTest::newRow("-366") << qint64(-366) << qint64(-2);
-    QTest::newRow("-1234") << qint64(-1234) << qint64(-4);
-    QTest::newRow("born 0100-01-01, on 2000-01-01") << qint64(693'960) << qint64(1901);
-    QTest::newRow("born 9999-12-31, on 2000-01-01") << qint64(-2'921'939) << qint64(-8006);
-}
-
-void TestTypeCycle::ageInYears() {
-    QFETCH(qint64, days);
-    QTEST(AgeInYears(days), "age");
-}
-
-void TestTypeCycle::groupedNumber_data() {
-    QTest::addColumn<qint64>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("0") << qint64(0) << u"0"_s;
-    QTest::newRow("365") << qint64(365) << u"365"_s;
-    QTest::newRow("1000") << qint64(1000) << u"1,000"_s;
-    QTest::newRow("12345") << qint64(12345) << u"12,345"_s;
-    QTest::newRow("123456") << qint64(123456) << u"123,456"_s;
-    QTest::newRow("1234567") << qint64(1234567) << u"1,234,567"_s;
-    QTest::newRow("-7") << qint64(-7) << u"-7"_s;
-    QTest::newRow("-999") << qint64(-999) << u"-999"_s;
-    QTest::newRow("-1234") << qint64(-1234) << u"-1,234"_s;
-    QTest::newRow("-123456") << qint64(-123456) << u"-123,456"_s;
-    QTest::newRow("-2921939") << qint64(-2'921'939) << u"-2,921,939"_s;
-    QTest::newRow("largest") << std::numeric_limits<qint64>::max()
-                             << u"9,223,372,036,854,775,807"_s;
-    QTest::newRow("lowest") << std::numeric_limits<qint64>::min()
-                            << u"-9,223,372,036,854,775,808"_s;
-}
-
-void TestTypeCycle::groupedNumber() {
-    QFETCH(qint64, value);
-    QTEST(FormatGroupedNumber(value), "text");
 }
 
 void TestTypeCycle::appraisalOfAnEraEntry() {

@@ -7,7 +7,6 @@
 #include "HistoryFile.h"
 #include "MessageBoxes.h"
 #include "ProgramSettings.h"
-#include "ReadingFormat.h"
 #include "RealFaults.h"
 #include "RegularFile.h"
 #include "StandIns.h"
@@ -93,7 +92,6 @@ private slots:
     void pieces();
     void goldenEntries_data();
     void goldenEntries();
-    void generalDateTimeText();
 
     void firstRecordCreatesTheFile();
     void recordCountsOnFromTheStore_data();
@@ -201,16 +199,6 @@ void TestHistory::goldenEntries() {
     QCOMPARE(EncodeHistoryEntry(HistoryEntryLines(reading, name, memo, when)), expected);
 }
 
-void TestHistory::generalDateTimeText() {
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 6), QTime(7, 15, 33))),
-             u"2026/12/06 7:15:33"_s);
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0))), u"2026/12/07"_s);
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1))),
-             u"2026/12/07 0:00:01"_s);
-    QCOMPARE(GeneralDateTimeText(QDateTime(QDate(2026, 1, 2), QTime(23, 59, 59))),
-             u"2026/01/02 23:59:59"_s);
-}
-
 void TestHistory::firstRecordCreatesTheFile() {
     const Reading reading = MakeReading(364, u"S60/5/12"_s, 12345, u"磁気を帯びたイノシシ"_s);
     const auto status = RecordReading(reading, u"山田　花子"_s, u"長女"_s, *platform_, nullptr);
@@ -258,7 +246,7 @@ void TestHistory::recordCountsOnFromTheStore() {
 
 void TestHistory::recordAppendsAfterEarlierContent() {
     const QByteArray earlier = "earlier content\r\n";
-    WriteAll(historyPath(), earlier);
+    QVERIFY(WriteAll(historyPath(), earlier));
     const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
     QVERIFY(RecordReading(reading, {}, {}, *platform_, nullptr));
     system_->clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0)));
@@ -291,7 +279,7 @@ void TestHistory::recordIntoAFolderFails() {
 
 void TestHistory::recordOnAFullDiskLeavesTheFileAsItWas() {
     const QByteArray before = QByteArray(3000, 'x') + "\r\n";
-    WriteAll(historyPath(), before);
+    QVERIFY(WriteAll(historyPath(), before));
     const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
     if (FileSizeLimit::Unavailable)
         QSKIP(FileSizeLimit::Unavailable);
@@ -327,7 +315,7 @@ void TestHistory::recordOnADiskThatFillsPartWayGivesTheReason() {
     // A history that leaves 200 bytes of its last page free: the entry starts to go in, then the
     // disk is full.
     const QByteArray before = QByteArray(2 * 4096 - 200, 'x');
-    WriteAll(historyPath(), before);
+    QVERIFY(WriteAll(historyPath(), before));
     QVERIFY(disk.fill());
     const Reading reading = MakeReading(400, u"1985/5/12"_s, 100, u"孫悟空"_s);
     QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));
@@ -419,7 +407,7 @@ void TestHistory::recordWhoseSettingsCannotBeSaved() {
 }
 
 void TestHistory::clearAfterCancelChangesNothing() {
-    WriteAll(historyPath(), "history\r\n");
+    QVERIFY(WriteAll(historyPath(), "history\r\n"));
     system_->settings.store(ProgramSettings::RecordCountKey, u"3"_s);
     system_->messages.answers.push_back(MessageAnswer::Cancel);
     bool shown = false;
@@ -487,7 +475,7 @@ void TestHistory::clearOnAFullDiskChangesNothing() {
         QSKIP(qPrintable(disk.ready().reason()));
     system_->folder.elsewhere = disk.path();
     const QByteArray before = QByteArray(5000, 'x') + "\r\n";
-    WriteAll(historyPath(), before);
+    QVERIFY(WriteAll(historyPath(), before));
     QVERIFY(disk.fill());
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, u"3"_s);
@@ -505,7 +493,7 @@ void TestHistory::clearOnAFullDiskChangesNothing() {
 }
 
 void TestHistory::clearWhoseSettingsCannotBeSavedChangesNothing() {
-    WriteAll(historyPath(), "history\r\n");
+    QVERIFY(WriteAll(historyPath(), "history\r\n"));
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, u"3"_s);
     store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
@@ -527,7 +515,7 @@ void TestHistory::clearThroughALinkKeepsTheLink() {
         QSKIP(qPrintable(made.reason()));
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(u"history.txt"_s);
-    WriteAll(target, "history\r\n");
+    QVERIFY(WriteAll(target, "history\r\n"));
     QVERIFY(QFile::link(target, historyPath()));
     ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
     QVERIFY(QFileInfo(historyPath()).isSymLink());
@@ -547,7 +535,7 @@ void TestHistory::clearWhoseFileCannotBeReplacedPutsTheSettingsBack() {
     // The emptied file is written, the settings are cleared, and only then does putting the file
     // in place fail: the settings get their values back.
     const QByteArray before = "history\r\n";
-    WriteAll(historyPath(), before);
+    QVERIFY(WriteAll(historyPath(), before));
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, u"3"_s);
     store.store(ProgramSettings::RecordTimeKey, u"2026/12/01 8:00:00"_s);
@@ -575,7 +563,7 @@ void TestHistory::clearWhoseFileCannotBeReplacedPutsTheSettingsBack() {
 }
 
 void TestHistory::pendingReplacement() {
-    WriteAll(historyPath(), "old\r\n");
+    QVERIFY(WriteAll(historyPath(), "old\r\n"));
     {
         // Not committed: dropped, the file as it was, nothing left beside it.
         PendingReplacement dropped(historyPath());
@@ -660,7 +648,7 @@ void TestHistory::historyFolderThatCannotBeMade() {
     // A file where the data folder should be: the Record fails, says where and why, and
     // counts nothing.
     QTemporaryDir home;
-    WriteAll(home.filePath(u"share"_s), "not a folder");
+    QVERIFY(WriteAll(home.filePath(u"share"_s), "not a folder"));
     system_->folder.historyElsewhere = home.filePath(u"share/soranika"_s);
     const Reading reading = MakeReading(380, u"1985/5/12"_s, 100, u"孫悟空"_s);
     QVERIFY(!RecordReading(reading, {}, {}, *platform_, nullptr));

@@ -123,7 +123,7 @@ void TestHistoryWindow::recordedEntriesReadBack() {
         bytes += entry.bytes;
         expected += ShownLines(entry.lines);
     }
-    WriteAll(path(), bytes);
+    QVERIFY(WriteAll(path(), bytes));
     const HistoryText history = ReadShown(path());
     QVERIFY(!history.missing && !history.shortened);
     QCOMPARE(history.fileSize, bytes.size());
@@ -153,12 +153,12 @@ void TestHistoryWindow::lineEnds_data() {
 void TestHistoryWindow::lineEnds() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
-    WriteAll(path(), bytes);
+    QVERIFY(WriteAll(path(), bytes));
     QCOMPARE(ReadShown(path()).text, shown);
 }
 
 void TestHistoryWindow::emptyAndMissingFiles() {
-    WriteAll(path(), {});
+    QVERIFY(WriteAll(path(), {}));
     const HistoryText empty = ReadShown(path());
     QVERIFY(empty.text.isEmpty() && !empty.missing);
 
@@ -182,7 +182,7 @@ void TestHistoryWindow::unreadablePathIsAProblemNotMissing() {
           "exactly as it answers a missing folder");
 #endif
     const QString notAFolder = folder_.filePath(u"plain"_s);
-    WriteAll(notAFolder, "x"_ba);
+    QVERIFY(WriteAll(notAFolder, "x"_ba));
     QCOMPARE(ReadFailure(notAFolder + u'/' + HistoryFileName), SystemReason(ENOTDIR));
 }
 
@@ -232,10 +232,10 @@ void TestHistoryWindow::largeFileShowsItsNewestLines() {
     const qsizetype cut = bytes.indexOf(cutAfter, lastEntry) + cutAfter.size() + cutOffset;
     const qsizetype start = bytes.indexOf(startAfter, lastEntry) + startAfter.size() + startOffset;
     QVERIFY(cut > lastEntry && start >= cut);
-    WriteAll(path(), bytes.sliced(start));
+    QVERIFY(WriteAll(path(), bytes.sliced(start)));
     const QString expected = ReadShown(path()).text;
 
-    WriteAll(path(), bytes);
+    QVERIFY(WriteAll(path(), bytes));
     const HistoryText history = ReadShown(path(), bytes.size() - cut);
     QVERIFY(history.shortened && !history.missing);
     QCOMPARE(history.fileSize, bytes.size());
@@ -252,7 +252,7 @@ void TestHistoryWindow::largeFileShowsItsNewestLines() {
 
 void TestHistoryWindow::lineLongerThanTheLimitShowsNothing() {
     // No line begins in the last ten bytes: any of them would show half a line.
-    WriteAll(path(), EncodeHistoryEntry({u"備　　考："_s + QString(40, u'長')}));
+    QVERIFY(WriteAll(path(), EncodeHistoryEntry({u"備　　考："_s + QString(40, u'長')})));
     const HistoryText history = ReadShown(path(), 10);
     QVERIFY(history.shortened);
     QVERIFY(history.text.isEmpty());
@@ -287,7 +287,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     for (int round = 0; round < 4; ++round)
         for (const Entry& entry : SampleEntries())
             bytes += entry.bytes;
-    WriteAll(path(), bytes);
+    QVERIFY(WriteAll(path(), bytes));
     const HistoryText history = ReadShown(path());
     HistoryWindow window;
     const QColor pink(255, 192, 192);
@@ -316,7 +316,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     // Shown again while open, after the user scrolled up: at the newest entry again.
     bar->setValue(0);
     bytes += SampleEntries().first().bytes;
-    WriteAll(path(), bytes);
+    QVERIFY(WriteAll(path(), bytes));
     window.showHistory(ReadHistoryForDisplay(path()), HistoryFileName, pink);
     QCOMPARE(bar->value(), bar->maximum());
 
@@ -324,7 +324,7 @@ void TestHistoryWindow::windowShowsTheHistoryAtItsEnd() {
     bar->setValue(0);
     window.close();
     bytes += SampleEntries().last().bytes;
-    WriteAll(path(), bytes);
+    QVERIFY(WriteAll(path(), bytes));
     const HistoryText longer = ReadShown(path());
     window.showHistory(longer, HistoryFileName, pink);
     window.show();

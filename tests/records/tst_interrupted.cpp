@@ -111,7 +111,7 @@ void TestInterrupted::recordNotesItsJournalBeforeTheCount() {
     QFETCH(QByteArray, before);
     const bool existed = before != "(none)";
     if (existed)
-        WriteAll(historyPath(), before);
+        QVERIFY(WriteAll(historyPath(), before));
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, u"5"_s);
     const QString journalPath = RecordJournalPath(historyPath());
@@ -134,7 +134,7 @@ void TestInterrupted::recordNotesItsJournalBeforeTheCount() {
 
 void TestInterrupted::recordWhoseCountCannotBeStoredLeavesNoJournal() {
     // The user is told that the entry stays; no later start may take it away again.
-    WriteAll(historyPath(), "earlier\r\n");
+    QVERIFY(WriteAll(historyPath(), "earlier\r\n"));
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, u"5"_s);
     store.failWrites = true;
@@ -145,7 +145,7 @@ void TestInterrupted::recordWhoseCountCannotBeStoredLeavesNoJournal() {
 }
 
 void TestInterrupted::clearHasItsEmptiedFileReadyBeforeTheSettings() {
-    WriteAll(historyPath(), "history\r\n");
+    QVERIFY(WriteAll(historyPath(), "history\r\n"));
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, u"3"_s);
     store.store(ProgramSettings::RecordTimeKey, RecordTime);
@@ -162,7 +162,7 @@ void TestInterrupted::clearHasItsEmptiedFileReadyBeforeTheSettings() {
     QCOMPARE(filesBesideTheHistory(), QStringList{HistoryFileName});
 
     // A clear whose settings cannot be stored takes its emptied file away again.
-    WriteAll(historyPath(), "history\r\n");
+    QVERIFY(WriteAll(historyPath(), "history\r\n"));
     store.beforeWrite = {};
     store.failWrites = true;
     ClearHistory(*platform_, nullptr, [](const StatusTexts&) {});
@@ -199,9 +199,9 @@ void TestInterrupted::startUndoesARecordCutShort() {
     QFETCH(QByteArray, after);
     const bool existed = before != "(none)";
     const QByteArray earlier = existed ? before : QByteArray();
-    WriteAll(historyPath(), earlier + onDisk);
-    WriteAll(RecordJournalPath(historyPath()),
-             EncodeRecordJournal({earlier.size(), existed, u"6"_s}));
+    QVERIFY(WriteAll(historyPath(), earlier + onDisk));
+    QVERIFY(WriteAll(RecordJournalPath(historyPath()),
+                     EncodeRecordJournal({earlier.size(), existed, u"6"_s})));
     system_->settings.store(ProgramSettings::RecordCountKey, storedCount);
 
     finishAtStart();
@@ -218,9 +218,9 @@ void TestInterrupted::startUndoesARecordThroughALink() {
         QSKIP(qPrintable(made.reason()));
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(u"history.txt"_s);
-    WriteAll(target, "earlier\r\nhalf an ent");
+    QVERIFY(WriteAll(target, "earlier\r\nhalf an ent"));
     QVERIFY(QFile::link(target, historyPath()));
-    WriteAll(RecordJournalPath(target), EncodeRecordJournal({9, true, u"1"_s}));
+    QVERIFY(WriteAll(RecordJournalPath(target), EncodeRecordJournal({9, true, u"1"_s})));
     finishAtStart();
     QCOMPARE(ReadAll(target), QByteArray("earlier\r\n"));
     QVERIFY(QFileInfo(historyPath()).isSymLink());
@@ -244,8 +244,8 @@ void TestInterrupted::startFinishesOrDropsAClearCutShort() {
     QFETCH(QByteArray, pending);
     QFETCH(bool, settingsCleared);
     QFETCH(QByteArray, after);
-    WriteAll(historyPath(), "history\r\n");
-    WriteAll(PendingReplacementPath(historyPath()), pending);
+    QVERIFY(WriteAll(historyPath(), "history\r\n"));
+    QVERIFY(WriteAll(PendingReplacementPath(historyPath()), pending));
     auto& store = system_->settings;
     store.store(ProgramSettings::RecordCountKey, settingsCleared ? QString() : u"3"_s);
     store.store(ProgramSettings::RecordTimeKey, settingsCleared ? QString() : RecordTime);
@@ -256,7 +256,7 @@ void TestInterrupted::startFinishesOrDropsAClearCutShort() {
 
 void TestInterrupted::startLeavesWhatIsNotTheProgramsAlone() {
     // Nothing to finish: the history is not read, let alone changed.
-    WriteAll(historyPath(), "history, hand-edited\r\n");
+    QVERIFY(WriteAll(historyPath(), "history, hand-edited\r\n"));
     system_->settings.store(ProgramSettings::RecordCountKey, u"9"_s);
     finishAtStart();
     QCOMPARE(ReadAll(historyPath()), QByteArray("history, hand-edited\r\n"));
