@@ -6,10 +6,7 @@
 #include <iostream>
 
 #ifdef Q_OS_WIN
-// clang-format off
-#include <windows.h>
-#include <shellapi.h>
-// clang-format on
+#include "WindowsApi.h"
 #endif
 
 namespace {

@@ -1,13 +1,11 @@
 // Code page 932 through Windows' own converters, giving the bytes the Linux build gives.
 
 #include "Cp932.h"
+#include "WindowsApi.h"
 
 #include <QList>
 
 #include <cstring>
-// clang-format off
-#include <windows.h>
-// clang-format on
 
 namespace soranika {
 

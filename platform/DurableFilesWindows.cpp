@@ -1,10 +1,10 @@
 #include "DurableFiles.h"
+#include "WindowsApi.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <io.h>
-#include <windows.h>
 
 namespace soranika {
 

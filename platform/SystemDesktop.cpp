@@ -6,11 +6,7 @@
 #include <QUrl>
 
 #ifdef Q_OS_WIN
-// windows.h first: shellapi.h uses its types.
-// clang-format off
-#include <windows.h>
-#include <shellapi.h>
-// clang-format on
+#include "WindowsApi.h"
 #endif
 
 namespace soranika {

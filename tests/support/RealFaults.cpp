@@ -16,7 +16,7 @@
 #endif
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include "WindowsApi.h"
 #endif
 
 namespace soranika::testing {
