@@ -9,6 +9,9 @@ version=${2:?usage: install-check.sh BUILD_DIR VERSION}
 id=jp.example.soranika
 here=$(cd "$(dirname "$0")/../.." && pwd)
 . "$here/scripts/lib/desktop-session.sh"
+# For enter_reading and click_control; this check stops at its first failure (fail, below).
+. "$here/scripts/lib/checks.sh"
+export SORANIKA_CONTROL_TABLE=${SORANIKA_CONTROL_TABLE:-$build/control-table.txt}
 prefix=$(mktemp -d)
 # Installing writes build/install_manifest.txt; a real installation's list is kept and put back.
 manifest="$build/install_manifest.txt"
@@ -108,22 +111,11 @@ pass "the installed soranika-cli reads a date and says its version"
 session_start
 "$exec_line" & app=$!
 window=$(window_of $app) || fail "the desktop entry's program shows no window"
-size=$(window_size "$window")
-# Record once, through the button, so that the program writes its history file in its folder:
-# appraise first (the era box has the focus), then 記　録.
+# Record once, through the button, so that the program writes its history file in its folder.
 xdotool windowfocus --sync "$window"
-xdotool key Tab
-xdotool type 2000
-xdotool key Tab
-xdotool type 1
-xdotool key Tab
-xdotool type 1
-menu_height=$(( ${size#*x} - 375 ))
-xdotool mousemove --window "$window" 488 $((menu_height + 84)) click 1
-sleep 0.3
-xdotool mousemove --window "$window" 488 $((menu_height + 180)) click 1
-for i in $(seq 50); do [ -s "$folder/SanRireki.txt" ] && break; sleep 0.1; done
-[ -s "$folder/SanRireki.txt" ] || fail "no history file in the program folder"
+sleep 0.5
+appraise_and_record "$window"
+wait_until 10 test -s "$folder/SanRireki.txt" || fail "no history file in the program folder"
 kill $app
 wait $app 2>/dev/null || true
 pass "the program starts from its desktop entry and keeps its history in its folder"
