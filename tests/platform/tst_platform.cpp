@@ -55,6 +55,9 @@ private slots:
 private:
     QString configFolder() const { return config_.filePath(u"config"_s); }
     QString settingsFile() const { return configFolder() + u"/vobrel.conf"_s; }
+    // When the store tests set a store aside, and the name it gets then.
+    static QDateTime setAsideAt() { return {QDate(2026, 12, 7), QTime(17, 11, 25)}; }
+    QString setAsideName() const { return settingsFile() + u".damaged-20261207-171125"_s; }
 
     QTemporaryDir config_;
     // On Windows the store is the registry, shared with the user's own copy of the program.
@@ -226,8 +229,7 @@ void TestPlatform::unusableStoreIsSetAside() {
     QSKIP(kNoSettingsFile);
 #endif
     QtSettingsStore store;
-    const QDateTime now(QDate(2026, 12, 7), QTime(17, 11, 25));
-    const QString keptAs = settingsFile() + u".damaged-20261207-171125"_s;
+    const QString keptAs = setAsideName();
     const QString keptAsToo = keptAs + u"-2"_s;
     const auto cleanUp = qScopeGuard([&] {
         (void)SetImmutable(configFolder(), false);
@@ -242,7 +244,7 @@ void TestPlatform::unusableStoreIsSetAside() {
 
     // The program's own store is left alone.
     QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"5"_s).failed());
-    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
+    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, setAsideAt()));
     QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"5"_s);
 
     // 64 KiB of binary garbage, which Qt can neither read nor write over: moved aside byte for
@@ -259,13 +261,13 @@ void TestPlatform::unusableStoreIsSetAside() {
     };
     for (quint32 seed = 1; seed <= 20; ++seed) {
         writeFile(garbageOf(seed));
-        QVERIFY2(ProgramSettings::SetAsideUnusableStore(store, now),
+        QVERIFY2(ProgramSettings::SetAsideUnusableStore(store, setAsideAt()),
                  qPrintable(QString::number(seed)));
         QVERIFY(QFile::remove(keptAs));
     }
     const QByteArray garbage = garbageOf(21);
     writeFile(garbage);
-    auto setAside = ProgramSettings::SetAsideUnusableStore(store, now);
+    auto setAside = ProgramSettings::SetAsideUnusableStore(store, setAsideAt());
     QVERIFY(setAside);
     QCOMPARE(setAside->unusable, QDir::toNativeSeparators(settingsFile()));
     QCOMPARE(setAside->keptAs, QDir::toNativeSeparators(keptAs));
@@ -279,7 +281,7 @@ void TestPlatform::unusableStoreIsSetAside() {
     // Far too large, in the same second: kept under the next free name, the first one untouched.
     const QByteArray huge = "[section1]\nTime=" + QByteArray(QtSettingsStore::LargestFileSize, 'x');
     writeFile(huge);
-    setAside = ProgramSettings::SetAsideUnusableStore(store, now);
+    setAside = ProgramSettings::SetAsideUnusableStore(store, setAsideAt());
     QVERIFY(setAside);
     QCOMPARE(setAside->keptAs, QDir::toNativeSeparators(keptAsToo));
     QVERIFY2(setAside->reason.contains(u"大きすぎます"_s), qPrintable(setAside->reason));
@@ -292,7 +294,7 @@ void TestPlatform::unusableStoreIsSetAside() {
     QVERIFY(QFile::remove(keptAs));
     if (const Result<> made = SetImmutable(configFolder(), true); made.failed())
         QSKIP(qPrintable(made.reason()));
-    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
+    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, setAsideAt()));
     QVERIFY(!SetImmutable(configFolder(), false).failed());
     QCOMPARE(ReadAll(settingsFile()), stuck);
 }
@@ -303,8 +305,7 @@ void TestPlatform::storeAtItsLargestSize() {
 #endif
     // A store of exactly the largest size is still the user's; one byte more is set aside.
     QtSettingsStore store;
-    const QDateTime now(QDate(2026, 12, 7), QTime(17, 11, 25));
-    const QString keptAs = settingsFile() + u".damaged-20261207-171125"_s;
+    const QString keptAs = setAsideName();
     const auto cleanUp = qScopeGuard([&] {
         for (const QString& file : {settingsFile(), keptAs})
             QFile::remove(file);
@@ -317,7 +318,7 @@ void TestPlatform::storeAtItsLargestSize() {
     };
 
     QVERIFY(writeStoreOf(QtSettingsStore::LargestFileSize));
-    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, now));
+    QVERIFY(!ProgramSettings::SetAsideUnusableStore(store, setAsideAt()));
     QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"5"_s);
     QVERIFY(!ProgramSettings::Write(store, u"Rireki"_s, u"6"_s).failed());
     QCOMPARE(QFileInfo(settingsFile()).size(), QtSettingsStore::LargestFileSize);
@@ -325,7 +326,7 @@ void TestPlatform::storeAtItsLargestSize() {
 
     QVERIFY(writeStoreOf(QtSettingsStore::LargestFileSize + 1));
     QCOMPARE(ProgramSettings::Read(store, u"Rireki"_s), u"NEW"_s);
-    const auto setAside = ProgramSettings::SetAsideUnusableStore(store, now);
+    const auto setAside = ProgramSettings::SetAsideUnusableStore(store, setAsideAt());
     QVERIFY(setAside);
     QVERIFY2(setAside->reason.contains(u"大きすぎます"_s), qPrintable(setAside->reason));
     QCOMPARE(QFileInfo(keptAs).size(), QtSettingsStore::LargestFileSize + 1);
