@@ -43,7 +43,8 @@ skip_all() {
 # The control table: one line a control, "WINDOW NAME LEFT TOP WIDTH HEIGHT TEXT" in pixels of
 # the window's client area, and "WINDOW (client) 0 0 WIDTH HEIGHT" for a window with a menu bar. The
 # build writes it from the windows' own tables (tests/e2e/control-table.cpp) to
-# control-table.txt in the build folder; SORANIKA_CONTROL_TABLE names it.
+# control-table.txt in the build folder; SORANIKA_CONTROL_TABLE names it. The menus are not in it:
+# open them by their access keys (tests/e2e/control-table.cpp says why).
 
 # control_box WINDOW NAME: prints "LEFT TOP WIDTH HEIGHT" of a control in its client area.
 control_box() {

@@ -3,6 +3,9 @@
 // its own. One line a control:  WINDOW NAME LEFT TOP WIDTH HEIGHT TEXT
 // with the text as the table gives it (a line break written \n); and, for a window with a menu
 // bar, its client area as the control "(client)": the scripts take the bar's height from it.
+// The menus are the one exception: they are not in a window's table, and the scripts open them by
+// their access keys (alt+f, alt+o, alt+h, which every platform's menu bar takes) and choose in
+// them with the arrow keys.
 //   control-table OUTPUT_FILE
 #include "ControlTable.h"
 #include "Form1.h"
